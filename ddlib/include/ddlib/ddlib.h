@@ -1,0 +1,20 @@
+#pragma once
+
+// The whole object model.
+#include "ddlib/block.h"
+#include "ddlib/class_info.h"
+#include "ddlib/collection.h"
+#include "ddlib/command.h"
+#include "ddlib/common_variant.h"
+#include "ddlib/definition.h"
+#include "ddlib/enums.h"
+#include "ddlib/menu.h"
+#include "ddlib/method.h"
+#include "ddlib/object.h"
+#include "ddlib/plain_objects.h"
+#include "ddlib/recorder.h"
+#include "ddlib/strpp.h"
+#include "ddlib/type.h"
+#include "ddlib/unit.h"
+#include "ddlib/variable.h"
+#include "ddlib/vb_collection.h"

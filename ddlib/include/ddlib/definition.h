@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "ddlib/enums.h"
+#include "ddlib/export.h"
+#include "ddlib/persistent.h"
+#include "ddlib/strpp.h"
+
+// The record of one DD object: object ID, name and kind. The default definition is empty:
+// ID 0, no name, kind variable.
+class DDLIB_API CDDDefinition : public CDDPersistent {
+  public:
+    CDDDefinition();
+    CDDDefinition(std::int32_t id, const CStrPP& name, enumDDObjectKind kind);
+    ~CDDDefinition() override;
+
+    std::int32_t getID() const { return m_id; }
+    CStrPP getName() const { return m_name; }
+    const CStrPP& name() const { return m_name; }
+    enumDDObjectKind getKind() const { return m_kind; }
+
+  private:
+    std::int32_t m_id;
+    CStrPP m_name;
+    enumDDObjectKind m_kind;
+};
+
+// An unordered group of definitions as the directory hands it over; keeps every insertion,
+// repeats included, in the order of the calls.
+class DDLIB_API CDDDefinitionSet : public CDDPersistent {
+  public:
+    CDDDefinitionSet();
+    ~CDDDefinitionSet() override;
+
+    void Insert(const CDDDefinition& definition);
+    int getCount() const { return static_cast<int>(m_items.size()); }
+    const CDDDefinition& getItem(int index) const { return m_items.at(index); }
+
+  private:
+    std::vector<CDDDefinition> m_items;
+};
+
+// The variables that a unit relation asks the host to read again.
+class DDLIB_API CDDVariableDefinitionSet : public CDDDefinitionSet {
+  public:
+    CDDVariableDefinitionSet();
+    ~CDDVariableDefinitionSet() override;
+};
+
+// An ordered list of definitions, each with two positions (the post-edit actions of a variable).
+class DDLIB_API CDDDefinitionList : public CDDPersistent {
+  public:
+    struct Entry {
+        CDDDefinition definition;
+        std::int32_t first;
+        std::int32_t second;
+    };
+
+    CDDDefinitionList();
+    ~CDDDefinitionList() override;
+
+    void Add(const CDDDefinition& definition, std::int32_t first, std::int32_t second);
+    int getCount() const { return static_cast<int>(m_items.size()); }
+    const Entry& getItem(int index) const { return m_items.at(index); }
+
+  private:
+    std::vector<Entry> m_items;
+};
+
+// Names one transaction of one command.
+class DDLIB_API CDDTransactionRef : public CDDPersistent {
+  public:
+    CDDTransactionRef(int transaction, const CDDDefinition& command);
+    ~CDDTransactionRef() override;
+
+    int getTransaction() const { return m_transaction; }
+    const CDDDefinition& getCommand() const { return m_command; }
+
+  private:
+    int m_transaction;
+    CDDDefinition m_command;
+};
+
+// A reference from one DD object to another; empty until a definition is put.
+class DDLIB_API CDDReference : public CDDPersistent {
+  public:
+    CDDReference();
+    ~CDDReference() override;
+
+    void putDefinition(const CDDDefinition& definition);
+    const CDDDefinition& getDefinition() const { return m_definition; }
+
+  private:
+    CDDDefinition m_definition;
+};

@@ -1,0 +1,27 @@
+#include "ddlib/block.h"
+
+#include "record.h"
+
+CDDBlock::CDDBlock(const CDDDefinition& definition, enumDDBlockKind kind)
+    : CDDObject(definition),
+      m_hasType(false),
+      m_hasNumber(false),
+      m_type(DD_BLOCK_PHYSICAL),
+      m_number(0),
+      m_kind(kind) {}
+CDDBlock::~CDDBlock() = default;
+
+void CDDBlock::putType(enumDDBlockType type) {
+    DD_RECORD("CDDBlock", "putType", static_cast<std::int32_t>(type));
+    m_type = type;
+    m_hasType = true;
+}
+void CDDBlock::putNumber(std::int32_t number) {
+    DD_RECORD("CDDBlock", "putNumber", number);
+    m_number = number;
+    m_hasNumber = true;
+}
+void CDDBlock::putBlockKind(enumDDBlockKind kind) {
+    DD_RECORD("CDDBlock", "putBlockKind", static_cast<std::int32_t>(kind));
+    m_kind = kind;
+}

@@ -1,0 +1,90 @@
+#include "ddlib/common_variant.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+CDDCommonVariant::CDDCommonVariant() : m_kind(Empty), m_int(0), m_double(0.0) {}
+CDDCommonVariant::CDDCommonVariant(int value) : m_kind(Integer), m_int(value), m_double(value) {}
+CDDCommonVariant::CDDCommonVariant(double value) : m_kind(Float), m_int(0), m_double(value) {}
+CDDCommonVariant::CDDCommonVariant(const char* value)
+    : m_kind(String), m_int(0), m_double(0.0), m_string(value) {}
+CDDCommonVariant::CDDCommonVariant(const CStrPP& value)
+    : m_kind(String), m_int(0), m_double(0.0), m_string(value) {}
+CDDCommonVariant::CDDCommonVariant(bool value)
+    : m_kind(Boolean), m_int(value ? 1 : 0), m_double(value ? 1.0 : 0.0) {}
+CDDCommonVariant::CDDCommonVariant(const CDDCommonVariant& other) = default;
+CDDCommonVariant& CDDCommonVariant::operator=(const CDDCommonVariant& other) = default;
+CDDCommonVariant::~CDDCommonVariant() = default;
+
+std::int32_t CDDCommonVariant::getInt() const {
+    switch (m_kind) {
+        case Integer:
+        case Boolean:
+            return m_int;
+        case Float: {
+            // Out-of-range doubles would be undefined to convert; clamp them.
+            if (!(m_double == m_double)) return 0;
+            if (m_double >= 2147483647.0) return INT32_MAX;
+            if (m_double <= -2147483648.0) return INT32_MIN;
+            return static_cast<std::int32_t>(m_double);
+        }
+        case String:
+            return static_cast<std::int32_t>(std::strtol(m_string.ptr(), nullptr, 0));
+        case Empty:
+            break;
+    }
+    return 0;
+}
+
+double CDDCommonVariant::getDouble() const {
+    switch (m_kind) {
+        case Integer:
+        case Boolean:
+            return m_int;
+        case Float:
+            return m_double;
+        case String:
+            return std::strtod(m_string.ptr(), nullptr);
+        case Empty:
+            break;
+    }
+    return 0.0;
+}
+
+bool CDDCommonVariant::getBool() const {
+    return m_kind == String ? !m_string.IsEmpty() : getDouble() != 0.0;
+}
+
+CStrPP CDDCommonVariant::getString() const {
+    char buffer[64];
+    switch (m_kind) {
+        case String:
+            return m_string;
+        case Integer:
+            std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(m_int));
+            break;
+        case Boolean:
+            return CStrPP(m_int ? "1" : "0");
+        case Float:
+            std::snprintf(buffer, sizeof buffer, "%g", m_double);
+            break;
+        case Empty:
+            return CStrPP();
+    }
+    return CStrPP(buffer);
+}
+
+bool operator==(const CDDCommonVariant& left, const CDDCommonVariant& right) {
+    if (left.isNumber() && right.isNumber()) {
+        if (left.getKind() != CDDCommonVariant::Float && right.getKind() != CDDCommonVariant::Float)
+            return left.getInt() == right.getInt();
+        return left.getDouble() == right.getDouble();
+    }
+    if (left.getKind() == CDDCommonVariant::String && right.getKind() == CDDCommonVariant::String)
+        return left.getString() == right.getString();
+    return left.getKind() == CDDCommonVariant::Empty && right.getKind() == CDDCommonVariant::Empty;
+}
+
+bool operator!=(const CDDCommonVariant& left, const CDDCommonVariant& right) {
+    return !(left == right);
+}

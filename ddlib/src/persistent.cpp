@@ -1,0 +1,3 @@
+#include "ddlib/persistent.h"
+
+CDDPersistent::~CDDPersistent() = default;

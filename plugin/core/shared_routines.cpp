@@ -1,0 +1,32 @@
+#include "core/attribute_calculation.h"
+
+namespace {
+// The class flags that a factory clears before it sets its item's own, in the order the
+// generated code has always cleared them.
+constexpr std::int32_t kResetClassFlags[] = {2, 15, 14, 9, 10, 11, 16, 13, 18, 12};
+
+void ClearClassFlags(CDDClassInfo* classInfo) {
+    for (std::int32_t flag : kResetClassFlags)
+        classInfo->putClassInfo(static_cast<enumDDVariableClassType>(flag), false);
+}
+}  // namespace
+
+void CDeviceAttributeCalculation::ResetVariableClass(CDDVariableClass* classInfo) {
+    ClearClassFlags(classInfo);
+}
+
+void CDeviceAttributeCalculation::ResetMethodClass(CDDMethodClass* classInfo) {
+    ClearClassFlags(classInfo);
+}
+
+void CDeviceAttributeCalculation::ResetVariableHandling(CDDVariable* variable) {
+    variable->putHandling(DD_HANDLING_WRITE, false);
+    variable->putHandling(DD_HANDLING_READ, false);
+}
+
+CDDCommonVariant& CDeviceAttributeCalculation::FetchCurrentValue(DDContext ctx, DDObjectId id,
+                                                                 CTempObjectList& temps) {
+    ObjectStore* store = m_host->GetObjectStore();
+    return *temps.Add(
+        store->GetCurrentValue(ctx, *m_definitionTable[static_cast<std::size_t>(id)]));
+}

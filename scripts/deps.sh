@@ -1,0 +1,23 @@
+# Debian packages the builds need; sourced by scripts/run and scripts/test.
+# Installs what is missing when run as root, otherwise prints the apt-get line and stops.
+dd_require_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "missing packages; run as root:" >&2
+        echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    if printf '%s\n' "${missing[@]}" | grep -q ':i386$\|^wine32$'; then
+        dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    fi
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+DD_LINUX_PACKAGES=(g++ cmake make googletest libgtest-dev libgmock-dev libbenchmark-dev
+                   nlohmann-json3-dev libcli11-dev)
