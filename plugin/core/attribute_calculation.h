@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "core/temp_object_list.h"
+#include "core/variable_record.h"
 #include "ddlib/ddlib.h"
 #include "directory/item_registry.h"
 #include "interfaces/attribute_calculation.h"
 #include "interfaces/host_interfaces.h"
 
-struct VariableRecord;
 
 // The attribute-calculation object: dispatches every request of the host by object ID to the
 // generated code of the item.
@@ -82,12 +82,20 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
 #include "directory/for_each_item.h"
 
     // The frames that the factories share.
-    CDDObject* FillVariable(DDContext ctx, CDDObject* object, const VariableRecord& record);
+    CDDObject* FillVariable(DDContext ctx, CDDObject* object, DDObjectId id,
+                            const VariableRecord& record);
+    CDDObject* FillBlock(CDDObject* object, enumDDBlockType type, std::int32_t number);
     CDDObject* FillCommand(DDContext ctx, CDDObject* object, const registry::CommandRow& row);
     CDDObject* FillMethod(DDContext ctx, CDDObject* object);
     CDDObject* FillPlaceholder(DDContext ctx, CDDObject* object);
 
   private:
+    void PutHandling(CDDVariable* variable, Handling handling);
+    void FillHandling(DDContext ctx, CDDVariable* variable, const VariableRecord& record,
+                      CTempObjectList& temps);
+    void FillType(DDContext ctx, CDDVariable* variable, enumDDVariableType type,
+                  const VariableRecord& record, CTempObjectList& temps);
+
     // Directory builders and define routines.
     void DefineVariableLists();
     void DefineBlocks();
