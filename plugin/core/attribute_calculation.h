@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 
+#include "core/relation_records.h"
 #include "core/temp_object_list.h"
 #include "core/variable_record.h"
 #include "ddlib/ddlib.h"
@@ -87,6 +89,8 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
     CDDObject* FillBlock(CDDObject* object, enumDDBlockType type, std::int32_t number);
     CDDObject* FillCommand(DDContext ctx, CDDObject* object, const registry::CommandRow& row);
     CDDObject* FillMethod(DDContext ctx, CDDObject* object);
+    CDDObject* FillCollection(CDDObject* object, std::span<const MemberRecord> members);
+    CDDObject* FillUnit(CDDObject* object, const UnitRecord& record);
     CDDObject* FillPlaceholder(DDContext ctx, CDDObject* object);
 
   private:

@@ -77,18 +77,18 @@ struct VariableRecord {
     const char* displayFormat = nullptr;    // numbers: null gives the type's standard format
     const char* editFormat = nullptr;
     bool hasRange = false;
-    Literal rangeMin;
-    Literal rangeMax;
-    Literal defaultValue;
+    Literal rangeMin{};
+    Literal rangeMax{};
+    Literal defaultValue{};
     DefaultPlace defaultPlace = DefaultPlace::AfterHeader;
     std::int32_t maxEnumIndex = 0;  // passed as given for types 4 and 5
-    std::span<const Enumerator> enumerators;
-    std::span<const BitEnumerator> bitEnumerators;
+    std::span<const Enumerator> enumerators{};
+    std::span<const BitEnumerator> bitEnumerators{};
     const ComputedFormat* computedFormat = nullptr;
     Handling handling = Handling::Read;
     const ConditionalHandling* conditionalHandling = nullptr;
     const char* constantUnit = nullptr;
-    std::span<const DDObjectId> postEditActions;
+    std::span<const DDObjectId> postEditActions{};
     // Departures from the order of calls.
     bool handlingBeforeType = false;
     bool unitBeforeHandling = false;

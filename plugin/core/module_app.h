@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ddlib/strpp.h"
+#include "platform/framework.h"
+
+// The module's application object: at load it works out where the module's file is.
+class CDeviceModuleApp : public CWinApp {
+public:
+    CDeviceModuleApp() : CWinApp(nullptr) {}
+
+    // Fills g_strModulePath and g_strModuleBasePath; never fails the load.
+    bool InitInstance() override;
+};
+
+extern CDeviceModuleApp theApp;
+
+// The module's file name in its long on-disk form, and the same without the extension. Written
+// once at load, read-only afterwards.
+extern CStrPP g_strModulePath;
+extern CStrPP g_strModuleBasePath;

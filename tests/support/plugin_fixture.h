@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/attribute_calculation.h"
+#include "engine/call_trace.h"
+#include "engine/object_kinds.h"
+#include "engine/reference_host.h"
+
+// The plug-in's attribute-calculation object, in this process, driven by the reference host in
+// the host's order: attach, build the directory, then fill objects on request.
+class PluginFixture {
+public:
+    explicit PluginFixture(bool build = true) {
+        host.store().SetCalculation(&calculation);
+        calculation.Attach(&host);
+        if (build) calculation.BuildDefinitions();
+    }
+    PluginFixture(const PluginFixture&) = delete;
+    PluginFixture& operator=(const PluginFixture&) = delete;
+
+    // A new object of the item, made from the directory as the host holds it, then filled.
+    std::unique_ptr<CDDObject> Fill(DDObjectId id, DDContext ctx = 1) {
+        std::unique_ptr<CDDObject> object = host.store().Copy(id);
+        ddhost::Calculate(calculation, ctx, *object);
+        return object;
+    }
+    template <class T>
+    std::unique_ptr<T> FillAs(DDObjectId id, DDContext ctx = 1) {
+        return std::unique_ptr<T>(static_cast<T*>(Fill(id, ctx).release()));
+    }
+
+    // The library calls of one fill, as "Receiver::operation(arguments)".
+    std::vector<std::string> Trace(DDObjectId id, DDContext ctx = 1) {
+        std::unique_ptr<CDDObject> object = host.store().Copy(id);
+        std::vector<std::string> calls;
+        {
+            ddhost::CallTrace trace;
+            ddhost::Calculate(calculation, ctx, *object);
+            for (const ddhost::TracedCall& call : trace.calls()) calls.push_back(call.Text());
+        }
+        return calls;
+    }
+
+    void SetValue(DDObjectId id, const CDDCommonVariant& value) {
+        host.store().SetCurrentValue(id, value);
+    }
+
+    ddhost::ReferenceHost host;
+    CDeviceAttributeCalculation calculation;
+};
