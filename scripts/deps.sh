@@ -21,3 +21,7 @@ dd_require_packages() {
 
 DD_LINUX_PACKAGES=(g++ cmake make googletest libgtest-dev libgmock-dev libbenchmark-dev
                    nlohmann-json3-dev libcli11-dev)
+
+# The Windows build: the MinGW-w64 cross compiler (its POSIX-threads flavour), the resource
+# compiler in its binutils, GoogleTest's sources, and Wine with its 32-bit half to run the tests.
+DD_WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest wine wine32:i386)

@@ -24,7 +24,7 @@ constexpr std::int32_t kDeviceBitmapId = 104;
 // Answers the host's questions about the device and the plug-in. Holds nothing: every answer
 // is a constant or a copy of a module-wide string.
 class CDeviceInformation : public CInformation {
-public:
+  public:
     std::int32_t GetInterfaceVersion() override { return kInterfaceVersion; }
     std::int32_t GetManufacturerId() override { return kManufacturerId; }
     std::int32_t GetManufacturerIconId() override { return kManufacturerIconId; }

@@ -7,21 +7,21 @@ namespace {
 
 // Role ids 0 to 15.
 constexpr std::array<const char*, 16> kRoleItems = {
-    "download_variables",     // 0
-    "upload_variables",       // 1
-    "DTM_online_root_menu",   // 2
-    "",                       // 3
-    "DTM_offline_root_menu",  // 4
-    "",                       // 5
-    "DTM_Observe",            // 6
-    "",                       // 7
-    "DTM_Simulation_menu",    // 8
-    "DTM_Diagnosis_menu",     // 9
-    "",                       // 10
-    "",                       // 11
-    "",                       // 12
-    "",                       // 13
-    "__menu_Observe",         // 14
+    "download_variables",        // 0
+    "upload_variables",          // 1
+    "DTM_online_root_menu",      // 2
+    "",                          // 3
+    "DTM_offline_root_menu",     // 4
+    "",                          // 5
+    "DTM_Observe",               // 6
+    "",                          // 7
+    "DTM_Simulation_menu",       // 8
+    "DTM_Diagnosis_menu",        // 9
+    "",                          // 10
+    "",                          // 11
+    "",                          // 12
+    "",                          // 13
+    "__menu_Observe",            // 14
     "__TSF__CommunicationMenu",  // 15
 };
 
@@ -45,8 +45,9 @@ constexpr std::array<const char*, 3> kSpecialItems = {
 
 template <std::size_t N>
 const char* Lookup(const std::array<const char*, N>& table, std::int64_t index) {
-    return index >= 0 && index < static_cast<std::int64_t>(N) ? table[static_cast<std::size_t>(index)]
-                                                              : "";
+    return index >= 0 && index < static_cast<std::int64_t>(N)
+               ? table[static_cast<std::size_t>(index)]
+               : "";
 }
 
 }  // namespace
@@ -55,7 +56,8 @@ const char* const g_apszMappedItemKeys[] = {""};
 const char* const g_apszMappedItemValues[] = {""};
 
 const char* StandardItemName(std::int32_t role) {
-    if (role >= kFirstExtendedRole) return Lookup(kExtendedRoleItems, std::int64_t{role} - kFirstExtendedRole);
+    if (role >= kFirstExtendedRole)
+        return Lookup(kExtendedRoleItems, std::int64_t{role} - kFirstExtendedRole);
     return Lookup(kRoleItems, role);
 }
 

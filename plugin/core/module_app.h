@@ -5,7 +5,7 @@
 
 // The module's application object: at load it works out where the module's file is.
 class CDeviceModuleApp : public CWinApp {
-public:
+  public:
     CDeviceModuleApp() : CWinApp(nullptr) {}
 
     // Fills g_strModulePath and g_strModuleBasePath; never fails the load.

@@ -20,4 +20,6 @@ std::string LongModulePath(std::string_view fileName, char separator,
     return longPath;
 }
 
-CStrPP ModuleBasePath(const CStrPP& modulePath) { return modulePath.Left(modulePath.FindLast(".")); }
+CStrPP ModuleBasePath(const CStrPP& modulePath) {
+    return modulePath.Left(modulePath.FindLast("."));
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/registry.h"
+
+namespace platform::registry {
+
+// The keys and values of the registry stand-in, held in memory. A key is named by its full
+// path below the hive, components joined by "\"; the hive itself is the empty path.
+class Tree {
+  public:
+    struct NamedValue {
+        std::string name;
+        Value value;
+    };
+
+    bool Has(std::string_view path) const;
+    // Creates the key and every key missing above it, each spelt as in `path`.
+    void Create(std::string_view path);
+    // Removes a key that has no subkeys; the hive stays.
+    bool Remove(std::string_view path);
+    // Adds the value or replaces the one of that name in place.
+    bool SetValue(std::string_view path, const std::string& name, Value value);
+    const std::vector<NamedValue>* Values(std::string_view path) const;
+    const Value* FindValue(std::string_view path, std::string_view name) const;
+    // Names of the direct subkeys, in the order of their case-folded names.
+    std::vector<std::string> SubKeyNames(std::string_view path) const;
+
+    std::string Serialize() const;
+    // Nothing when the text is not a store this code wrote.
+    static std::optional<Tree> Parse(std::string_view text);
+
+  private:
+    struct StoredKey {
+        std::string path;
+        std::vector<NamedValue> values;
+    };
+
+    // Keyed by the case-folded path.
+    std::map<std::string, StoredKey> m_keys;
+};
+
+// `relative` below `base`, or nothing when `relative` has an empty or overlong component.
+std::optional<std::string> JoinKeyPath(const std::string& base, const std::string& relative);
+
+}  // namespace platform::registry

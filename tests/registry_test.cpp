@@ -1,0 +1,130 @@
+#include "platform/registry.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "interfaces/exports.h"
+#include "platform/module.h"
+#include "support/temporary_directory.h"
+
+namespace {
+
+using platform::registry::Access;
+using platform::registry::Key;
+using platform::registry::Value;
+
+constexpr char kDevicesKey[] = "SOFTWARE\\Tessaform\\PB\\DTMs";
+constexpr char kPluginsKey[] = "SOFTWARE\\Tessaform\\PB\\DTMs\\E15";
+constexpr char kDeviceName[] = "Kelvane / 40 / PA / V1.00.00...V1.00.01";
+
+Value StringValue(const std::string& text) {
+    return {platform::registry::kString, std::vector<std::uint8_t>(text.begin(), text.end() + 1)};
+}
+
+Value DWordValue(std::uint8_t low) { return {platform::registry::kDWord, {low, 0, 0, 0}}; }
+
+// Every key below `path`, with its values, as text to compare.
+std::string Snapshot(const Key& parent, const std::string& path) {
+    const Key key = parent.Open(path, Access::Read);
+    if (!key.IsOpen()) return "(none)";
+    std::string text = "[" + path + "]";
+    for (const std::string& name : key.ValueNames()) {
+        const auto value = key.QueryValue(name);
+        text += " " + name + "=" + std::to_string(value->type) + ":" +
+                std::string(value->data.begin(), value->data.end());
+    }
+    for (const std::string& sub : key.SubKeyNames()) text += Snapshot(parent, path + "\\" + sub);
+    return text;
+}
+
+// Each test starts without the plug-ins' keys: in a store of its own where the registry is a
+// stand-in, in the system's registry otherwise.
+class RegistryTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+#if !defined(_WIN32)
+        setenv("DD_REGISTRY_FILE", (directory.path() / "registry").c_str(), 1);
+#endif
+        const Key devices = Root().Open(kDevicesKey, Access::Write);
+        devices.DeleteSubKey(std::string("E15\\") + kDeviceName);
+        devices.DeleteSubKey("E15");
+        ASSERT_FALSE(Root().Open(kPluginsKey, Access::Read).IsOpen());
+    }
+
+    static Key Root() { return Key::LocalMachine(); }
+
+    std::int32_t Register() const {
+        return plugin.Export<PFN_DllRegisterServer>("DllRegisterServer")();
+    }
+    std::int32_t Unregister() const {
+        return plugin.Export<PFN_DllUnregisterServer>("DllUnregisterServer")();
+    }
+    std::string ModulePath() const {
+        const std::unique_ptr<CInformation> info(
+            plugin.Export<PFN_GetInformation>("GetInformation")());
+        return info->GetModulePath().ptr();
+    }
+
+    const TemporaryDirectory directory;
+    const platform::Module plugin{DD_PLUGIN_PATH};
+};
+
+TEST_F(RegistryTest, RegisteringTwiceLeavesOneKeyWithItsFiveValues) {
+    EXPECT_EQ(Register(), 0);
+    EXPECT_EQ(Register(), 0);
+    const Key plugins = Root().Open(kPluginsKey, Access::Read);
+    EXPECT_EQ(plugins.SubKeyNames(), std::vector<std::string>{kDeviceName});
+    const Key device = plugins.Open(kDeviceName, Access::Read);
+    ASSERT_TRUE(device.IsOpen());
+    EXPECT_TRUE(device.SubKeyNames().empty());
+    // In whatever order the registry lists them.
+    std::vector<std::string> names = device.ValueNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"BottomBarStyle", "DLLPATH", "Description",
+                                               "TechnicalDescription",
+                                               "WriteNotAvailableVariablesToDevice"}));
+    // String lengths count the terminating zero.
+    const std::string path = ModulePath();
+    ASSERT_FALSE(path.empty());
+    EXPECT_EQ(device.QueryValue("DLLPATH"), StringValue(path));
+    EXPECT_EQ(device.QueryValue("DLLPATH")->data.size(), path.size() + 1);
+    EXPECT_EQ(device.QueryValue("Description"), StringValue("Flow (Vortex Counter)"));
+    EXPECT_EQ(device.QueryValue("Description")->data.size(), 22u);
+    EXPECT_EQ(device.QueryValue("TechnicalDescription"), StringValue("1:17;5392,1,1"));
+    EXPECT_EQ(device.QueryValue("TechnicalDescription")->data.size(), 14u);
+    EXPECT_EQ(device.QueryValue("BottomBarStyle"), DWordValue(1));
+    EXPECT_EQ(device.QueryValue("WriteNotAvailableVariablesToDevice"), DWordValue(1));
+}
+
+TEST_F(RegistryTest, UnregisteringWithoutTheKeysChangesNothing) {
+    const std::string before = Snapshot(Root(), "SOFTWARE\\Tessaform");
+    EXPECT_EQ(Unregister(), 0);
+    EXPECT_EQ(Snapshot(Root(), "SOFTWARE\\Tessaform"), before);
+
+    // Another device's plug-in under the same key is left alone.
+    const Key other = Root().Create(std::string(kPluginsKey) + "\\Other Device");
+    ASSERT_TRUE(other.IsOpen());
+    other.SetValue("DLLPATH", platform::registry::kString, "x", 2);
+    const std::string withOther = Snapshot(Root(), "SOFTWARE\\Tessaform");
+    EXPECT_EQ(Unregister(), 0);
+    EXPECT_EQ(Snapshot(Root(), "SOFTWARE\\Tessaform"), withOther);
+    Root().Open(kPluginsKey, Access::Write).DeleteSubKey("Other Device");
+}
+
+TEST_F(RegistryTest, UnregisteringRemovesOnlyTheDevicesKey) {
+    EXPECT_EQ(Register(), 0);
+    ASSERT_TRUE(Root().Open(std::string(kPluginsKey) + "\\" + kDeviceName, Access::Read).IsOpen());
+    EXPECT_EQ(Unregister(), 0);
+    const Key plugins = Root().Open(kPluginsKey, Access::Read);
+    ASSERT_TRUE(plugins.IsOpen());
+    EXPECT_TRUE(plugins.SubKeyNames().empty());
+    EXPECT_TRUE(plugins.ValueNames().empty());
+}
+
+}  // namespace
