@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <new>
 
+#include "core/device_identity.h"
 #include "core/info_strings.h"
 #include "core/information_items.h"
 #include "core/module_app.h"
@@ -9,9 +10,6 @@
 namespace {
 
 constexpr std::int32_t kInterfaceVersion = 1;
-// The device's PROFIBUS manufacturer id and ident number (0x1510).
-constexpr std::int32_t kManufacturerId = 17;
-constexpr std::int32_t kIdentNumber = 5392;
 constexpr std::int32_t kDeviceTypeCode = 11;
 // Resource ids. The module holds no icon 101: the host falls back to its own.
 constexpr std::int32_t kManufacturerIconId = 101;
@@ -26,11 +24,11 @@ constexpr std::int32_t kDeviceBitmapId = 104;
 class CDeviceInformation : public CInformation {
   public:
     std::int32_t GetInterfaceVersion() override { return kInterfaceVersion; }
-    std::int32_t GetManufacturerId() override { return kManufacturerId; }
+    std::int32_t GetManufacturerId() override { return device_identity::kManufacturerId; }
     std::int32_t GetManufacturerIconId() override { return kManufacturerIconId; }
     std::int32_t GetManufacturerBitmapId() override { return kManufacturerBitmapId; }
     CStrPP GetManufacturerName() override { return g_strVendorName; }
-    std::int32_t GetIdentNumber() override { return kIdentNumber; }
+    std::int32_t GetIdentNumber() override { return device_identity::kIdentNumber; }
     std::int32_t GetDeviceIconId() override { return kDeviceIconId; }
     std::int32_t GetDeviceBitmapId() override { return kDeviceBitmapId; }
     CStrPP GetDeviceName() override { return g_strDeviceName; }

@@ -1,12 +1,13 @@
 // The module's static objects, all in this one translation unit so that they are constructed
 // at load in this order and destroyed at unload in the reverse order. The framework's state
 // for the module is constant-initialised and so precedes them all.
+#include "core/device_identity.h"
 #include "core/info_strings.h"
 #include "core/module_app.h"
 #include "platform/framework.h"
 
 CStrPP g_strVendorName("Quennerby");
-CStrPP g_strDeviceName("Kelvane / 40 / PA / V1.00.00...V1.00.01");
+CStrPP g_strDeviceName(device_identity::kDeviceName);
 CStrPP g_strDeviceTypeName("Flow (Vortex Counter)");
 CStrPP g_strHelpFileName("TSFQYPB15100101.html");
 CStrPP g_strVersionLabel("Version:");

@@ -16,10 +16,10 @@ const char kBlkObjectLabel[] =
     "Block Object  |de|Blockobjekt  |fr|Objet bloc  |it|Oggetto blocco  |es|Objeto bloque";
 const char kBlkObjectHelp[] =
     "Type of related block."
-    "  |de|Typ des zugehörigen Blocks."
-    "  |fr|Type du bloc associé."
-    "  |it|Tipo del blocco associato."
-    "  |es|Tipo del bloque asociado.";
+    "  |de|Typ des entsprechenden Blocks."
+    "  |fr|Type du bloc correspondant."
+    "  |it|Tipo del relativo blocco."
+    "  |es|Tipo del respectivo bloque";
 
 const char kBlkParentClassLabel[] =
     "Parent Class  |de|Hauptklasse  |fr|Catégorie principale  |it|Classe principale  |es|Clase "
@@ -305,5 +305,67 @@ const char kNoAlarmText[] =
 const char kParameterModificationText[] =
     "Parameter modification  |de|Parameteränderung  |fr|Modification de paramètre  "
     "|it|Modifica parametro  |es|Modificación de parámetro";
+
+const char kFunctionBlockText[] =
+    "Function Block  |de|Function Block  |fr|Bloc fonctionnel  |it|Blocco funzionale  "
+    "|es|Bloque de función";
+const char kFunctionBlockParentClassHelp[] =
+    "Parent Class: Defines the function block parent class (Input, Output,   Control etc.)."
+    "  |de|Hauptklasse: Legt die Hauptklasse des Function Block fest (Eingang, Ausgang, "
+    "Regelung usw.)."
+    "  |fr|Catégorie principale : définit la catégorie principale du bloc fonctionnel (entrée, "
+    "sortie, régulation, etc.)."
+    "  |it|Classe principale: definisce la classe principale del blocco funzionale (ingresso, "
+    "uscita, regolazione ecc.)."
+    "  |es|Clase principal: define la clase principal del bloque de función (entrada, salida, "
+    "control, etc.).";
+const char kFunctionBlockClassHelp[] =
+    "Class: Defines the function block class (Analog Input, Discrete Input etc.)."
+    "  |de|Klasse: Legt die Klasse des Function Block fest (Analogeingang, Digitaleingang usw.)."
+    "  |fr|Catégorie : définit la catégorie du bloc fonctionnel (entrée analogique, entrée "
+    "TOR, etc.)."
+    "  |it|Classe: definisce la classe del blocco funzionale (ingresso analogico, ingresso "
+    "digitale ecc.)."
+    "  |es|Clase: define la clase del bloque de función (entrada analógica, entrada discreta, "
+    "etc.).";
+const char kManText[] = "MAN";
+const char kOutOfServiceText[] =
+    "Out of Service (O/S)  |de|Außer Betrieb  |fr|Hors service  |it|Fuori servizio  |es|Fuera "
+    "de servicio";
+// The limit conditions, as alarm bits and as the set state of an alarm record. They share the
+// French part with the limits' labels; the Italian part is followed by three blanks.
+const char kUpperLimitAlarmText[] =
+    "Upper Limit Alarm  |de|Alarm oberer Grenzwert  |fr|Limite d'alarme supérieure  "
+    "|it|Allarme limite superiore   |es|Alarma límite superior";
+const char kUpperLimitWarningText[] =
+    "Upper Limit Warning  |de|Warnung oberer Grenzwert  |fr|Limite d'avertissement supérieure  "
+    "|it|Avviso limite superiore   |es|Advertencia límite superior";
+const char kLowerLimitAlarmText[] =
+    "Lower Limit Alarm  |de|Alarm unterer Grenzwert  |fr|Limite d'alarme inférieure  "
+    "|it|Allarme limite inferiore   |es|Alarma límite inferior";
+const char kLowerLimitWarningText[] =
+    "Lower Limit Warning  |de|Warnung unterer Grenzwert  |fr|Limite d'avertissement inférieure  "
+    "|it|Avviso limite inferiore   |es|Advertencia límite inferior";
+
+const char kOutputValueText[] =
+    "Output Value  |de|Ausgangswert  |fr|Valeur de sortie  |it|Valore di uscita  |es|Valor de "
+    "salida";
+const char kStatusUpperLimitWarningText[] =
+    "Status Upper Limit Warning  |de|Status Oberer Warngrenzwert  |fr|Etat Limite "
+    "d'avertissement supérieure  |it|Stato Valore limite superiore avviso  |es|Status Valor "
+    "límite superior de advertencia";
+const char kStatusUpperLimitAlarmText[] =
+    "Status Upper Limit Alarm  |de|Status Oberer Alarmgrenzwert  |fr|Etat Limite d'alarme "
+    "supérieure  |it|Stato Valore limite superiore allarme  |es|Status Valor límite superior de "
+    "la alarma";
+// Two blanks inside the Italian part.
+const char kOutputValueUpperWarningText[] =
+    "Output Value Upper Warning  |de|Ausgangswert Warnung Oben  |fr|Valeur de sortie "
+    "d'avertissement supérieure  |it|Valore di uscita superiore  avviso  |es|Valor de salida "
+    "superior de advertencia";
+const char kOutputValueUpperAlarmText[] =
+    "Output Value Upper Alarm  |de|Ausgangswert Alarm Oben  |fr|Valeur de sortie d'alarme "
+    "supérieure  |it|Valore di uscita superiore allarme  |es|Valor de salida superior de la "
+    "alarma";
 
 }  // namespace block_family

@@ -149,4 +149,92 @@ inline constexpr VariableRecord kAlertKey = {
 inline constexpr VariableRecord kTagDesc = {
     .label = kTagDescLabel, .help = kTagDescHelp, .size = 32, .handling = Handling::None};
 
+// Function blocks: the members in which they depart from the physical and transducer blocks.
+extern const char kFunctionBlockText[];
+extern const char kFunctionBlockParentClassHelp[];
+extern const char kFunctionBlockClassHelp[];
+extern const char kManText[];
+extern const char kOutOfServiceText[];
+extern const char kUpperLimitAlarmText[];
+extern const char kUpperLimitWarningText[];
+extern const char kLowerLimitAlarmText[];
+extern const char kLowerLimitWarningText[];
+
+// Member descriptions of the function blocks' collections.
+extern const char kOutputValueText[];
+extern const char kStatusUpperLimitWarningText[];
+extern const char kStatusUpperLimitAlarmText[];
+extern const char kOutputValueUpperWarningText[];
+extern const char kOutputValueUpperAlarmText[];
+
+inline constexpr std::array<Enumerator, 1> kFunctionBlockObject = {{{2, kFunctionBlockText}}};
+
+// A function block runs in AUTO, MAN or out of service, as an enumerator and as a bit.
+inline constexpr std::array<Enumerator, 3> kFunctionBlockModes = {{
+    {8, kAutoText},
+    {16, kManText},
+    {128, kOutOfServiceText},
+}};
+inline constexpr std::array<BitEnumerator, 3> kFunctionBlockModeBits = {{
+    {8, kAutoText},
+    {16, kManText},
+    {128, kOutOfServiceText},
+}};
+
+// Alarm-summary bits of the function blocks: one per limit, then the parameter modification.
+inline constexpr std::array<BitEnumerator, 5> kLimitAlarmSummaryBits = {{
+    {512, kUpperLimitAlarmText},
+    {1024, kUpperLimitWarningText},
+    {2048, kLowerLimitAlarmText},
+    {4096, kLowerLimitWarningText},
+    {32768, kParameterModificationText},
+}};
+
+inline constexpr VariableRecord kFunctionBlkObject = {.label = kBlkObjectLabel,
+                                                      .help = kBlkObjectHelp,
+                                                      .size = 1,
+                                                      .maxEnumIndex = 2,
+                                                      .enumerators = kFunctionBlockObject};
+// A function block's tag is written through the variable itself.
+inline constexpr VariableRecord kFunctionTagDesc = {
+    .label = kTagDescLabel, .help = kTagDescHelp, .size = 32, .handling = Handling::ReadWrite};
+inline constexpr VariableRecord kFunctionTargetMode = {.label = kTargetModeLabel,
+                                                       .help = kTargetModeHelp,
+                                                       .size = 1,
+                                                       .maxEnumIndex = 128,
+                                                       .enumerators = kFunctionBlockModes,
+                                                       .handling = Handling::ReadWrite};
+inline constexpr VariableRecord kFunctionActualMode = {.label = kActualModeLabel,
+                                                       .help = kActualModeHelp,
+                                                       .size = 1,
+                                                       .maxEnumIndex = 128,
+                                                       .enumerators = kFunctionBlockModes};
+inline constexpr VariableRecord kFunctionPermittedMode = {.label = kPermittedModeLabel,
+                                                          .help = kPermittedModeHelp,
+                                                          .size = 1,
+                                                          .maxEnumIndex = 128,
+                                                          .bitEnumerators = kFunctionBlockModeBits};
+inline constexpr VariableRecord kFunctionNormalMode = {.label = kNormalModeLabel,
+                                                       .help = kNormalModeHelp,
+                                                       .size = 1,
+                                                       .maxEnumIndex = 128,
+                                                       .enumerators = kFunctionBlockModes};
+
+// The four alarm summaries of a function block differ only in their texts.
+constexpr VariableRecord LimitAlarmSummary(const char* label, const char* help) {
+    return {.label = label,
+            .help = help,
+            .size = 2,
+            .maxEnumIndex = 32768,
+            .bitEnumerators = kLimitAlarmSummaryBits};
+}
+inline constexpr VariableRecord kFunctionCurrentStateAlarmSum =
+    LimitAlarmSummary(kCurrentStateAlarmSumLabel, kCurrentStateAlarmSumHelp);
+inline constexpr VariableRecord kFunctionUnacknowledgedStateAlarmSum =
+    LimitAlarmSummary(kUnacknowledgedStateAlarmSumLabel, kUnacknowledgedStateAlarmSumHelp);
+inline constexpr VariableRecord kFunctionUnreportedStateAlarmSum =
+    LimitAlarmSummary(kUnreportedStateAlarmSumLabel, kUnreportedStateAlarmSumHelp);
+inline constexpr VariableRecord kFunctionDisabledStateAlarmSum =
+    LimitAlarmSummary(kDisabledStateAlarmSumLabel, kDisabledStateAlarmSumHelp);
+
 }  // namespace block_family

@@ -1,5 +1,5 @@
 #include "core/factory_macros.h"
-#include "device_params/device_identity.h"
+#include "core/device_identity.h"
 
 // The DP slave parameter set of the device, held as plug-in-local variables. Only the three
 // channel-setup items compute an attribute: a slot may be re-assigned only while its

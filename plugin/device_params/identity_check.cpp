@@ -1,6 +1,6 @@
 #include "core/factory_macros.h"
 #include "device_params/block_enumerations.h"
-#include "device_params/device_identity.h"
+#include "core/device_identity.h"
 
 // What the connected device reports about its identity (read items, filled by the identity
 // read commands) beside what this plug-in expects of it (expected items, held as a default or

@@ -5,7 +5,7 @@
 
 #include "core/factory_macros.h"
 #include "device_params/block_enumerations.h"
-#include "device_params/device_identity.h"
+#include "core/device_identity.h"
 
 namespace device_params {
 namespace {
