@@ -153,10 +153,6 @@ CDDObject* CDeviceAttributeCalculation::FillVariable(DDContext ctx, CDDObject* o
         variable->putHelp(CStrPP(""));
         variable->putHelp(CStrPP(record.help));
     }
-    if (record.classMaskBeforeReset) {
-        ResetVariableClass(variable->getClass());
-        PutClassFlags(variable, record.classMaskBeforeReset);
-    }
     ResetVariableClass(variable->getClass());
     PutClassFlags(variable, info.classMask);
 

@@ -92,6 +92,4 @@ struct VariableRecord {
     // Departures from the order of calls.
     bool handlingBeforeType = false;
     bool unitBeforeHandling = false;
-    // Sets these class flags, then resets the flags once more, before its own flags.
-    std::uint32_t classMaskBeforeReset = 0;
 };

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "cli/describe.h"
+#include "engine/session.h"
+
+namespace ddhost {
+
+// The host value that ddhost hands to every calculate, validity and execute operation.
+inline constexpr DDContext kCommandContext = 1;
+
+// What a command produced: the JSON result and its readable text.
+struct CommandOutput {
+    Json json;
+    std::string text;
+};
+
+// The messages the sink has received, as UTF-8 texts; the sink starts empty again.
+Json TakeMessages(Session& session);
+
+// Each command works on a session that has built its directory. Every result that follows a
+// call into the plug-in carries "messages": what the message sink received.
+
+// The directory as received: objects, transaction sets, variable sets.
+CommandOutput DirectoryCommand(Session& session);
+
+// A fresh object of the item, made from the directory and filled. With `trace`, the library
+// calls of that fill are added ("trace"), and the text is those calls, one per line.
+CommandOutput ShowCommand(Session& session, std::string_view item, bool trace);
+
+// Every object of the directory filled, in ID order.
+CommandOutput DumpCommand(Session& session);
+
+// The validity operation for the item's kind, or for `as` ("variable", "menu", "method") when
+// given; with `as`, an object ID outside the directory is accepted too.
+CommandOutput ValidityCommand(Session& session, std::string_view item, std::string_view as);
+
+// Runs the item as a method; an item of another kind goes in as a method object all the same.
+CommandOutput ExecCommand(Session& session, std::string_view item, std::int32_t arg,
+                          bool noAbortThrow);
+
+// Every answer of the information object, and the data-category table.
+CommandOutput InfoCommand(Session& session);
+
+// Calls DllRegisterServer, or DllUnregisterServer with `unregister`.
+CommandOutput RegisterCommand(Session& session, bool unregister);
+
+}  // namespace ddhost

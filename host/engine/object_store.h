@@ -1,0 +1,100 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/store_call.h"
+#include "interfaces/attribute_calculation.h"
+
+namespace ddhost {
+
+// A command's transaction with the variables of its request and its reply.
+struct TransactionSets {
+    CDDDefinition command;
+    int transaction = 0;
+    std::vector<CDDDefinition> request;
+    std::vector<CDDDefinition> reply;
+};
+
+// The variable set handed over for one variable.
+struct VariableSet {
+    CDDDefinition variable;
+    std::vector<CDDDefinition> members;
+};
+
+// The host's store. It keeps a copy of the directory that the plug-in hands over, records every
+// call it receives, answers the Get operations with new objects made from the directory and
+// filled by the plug-in, and keeps a current value per variable.
+//
+// Fills made for the store's own needs (a variable's default, the objects the Get operations
+// return) are kept out of the library-call trace and out of the call record, and a fill that
+// would need itself is cut short: an object asked for while it is being filled comes back bare,
+// a current value asked for while its default is being computed is 0.
+class ReferenceObjectStore : public ObjectStore {
+  public:
+    ReferenceObjectStore() = default;
+    ReferenceObjectStore(const ReferenceObjectStore&) = delete;
+    ReferenceObjectStore& operator=(const ReferenceObjectStore&) = delete;
+
+    // The plug-in object that fills what the store hands out; with none, objects stay bare.
+    void SetCalculation(CAttributeCalculation* calculation) { m_calculation = calculation; }
+
+    bool AddObject(CDDObject* object) override;
+    bool AddRequestSet(CDDTransactionRef* ref, CDDDefinitionSet* request) override;
+    bool AddReplySet(CDDTransactionRef* ref, CDDDefinitionSet* reply) override;
+    bool AddVariableSet(const CDDDefinition& variable, CDDDefinitionSet* set) override;
+    CDDBlock* GetBlock(DDContext ctx, const CDDDefinition& block) override;
+    CDDCollection* GetCollection(DDContext ctx, const CDDDefinition& collection) override;
+    CDDObject* GetMember(DDContext ctx, CDDCollection* collection, CStrPP memberName) override;
+    CDDCommonVariant* GetCurrentValue(DDContext ctx, const CDDDefinition& variable) override;
+
+    // The calls received so far, in order.
+    const std::vector<StoreCall>& calls() const { return m_calls; }
+    void ClearCalls() { m_calls.clear(); }
+
+    // The directory: the objects in the order received, the transaction sets, the variable sets.
+    const std::vector<std::unique_ptr<CDDObject>>& objects() const { return m_objects; }
+    const std::vector<TransactionSets>& transactionSets() const { return m_transactionSets; }
+    const std::vector<VariableSet>& variableSets() const { return m_variableSets; }
+    // The directory's object of that ID or exact name, or null.
+    const CDDObject* Find(DDObjectId id) const;
+    const CDDObject* Find(const std::string& name) const;
+
+    // A new bare copy of the directory's object of that ID, or null.
+    std::unique_ptr<CDDObject> Copy(DDObjectId id) const;
+    // A new object for the definition, made from the directory where it holds the ID, filled by
+    // the plug-in as the store's own fill; null when the definition's kind has no class.
+    std::unique_ptr<CDDObject> MakeFilled(DDContext ctx, const CDDDefinition& definition);
+
+    // The variable's current value: what was set last, else its default after its fill, else 0.
+    CDDCommonVariant CurrentValue(DDContext ctx, DDObjectId variable);
+    void SetCurrentValue(DDObjectId variable, const CDDCommonVariant& value);
+
+  private:
+    static StoreCall Call(StoreOperation operation, const CDDDefinition& definition,
+                          DDContext ctx = 0);
+    void Keep(StoreCall call);
+    void FillInternally(DDContext ctx, CDDObject& object);
+    CDDCommonVariant DefaultValue(DDContext ctx, DDObjectId variable);
+    TransactionSets& SetsOf(const CDDTransactionRef& ref);
+    bool AddTransactionSet(StoreOperation operation, CDDTransactionRef* ref, CDDDefinitionSet* set,
+                           std::vector<CDDDefinition> TransactionSets::*part);
+
+    CAttributeCalculation* m_calculation = nullptr;
+    std::vector<StoreCall> m_calls;
+    std::vector<std::unique_ptr<CDDObject>> m_objects;
+    std::map<DDObjectId, const CDDObject*> m_byId;
+    std::map<std::string, const CDDObject*> m_byName;
+    std::vector<TransactionSets> m_transactionSets;
+    std::vector<VariableSet> m_variableSets;
+    std::map<DDObjectId, CDDCommonVariant> m_values;
+    // Guards of the store's own fills.
+    int m_internalDepth = 0;
+    std::set<DDObjectId> m_filling;
+    std::set<DDObjectId> m_computingDefault;
+};
+
+}  // namespace ddhost

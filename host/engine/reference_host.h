@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/message_sink.h"
+#include "engine/object_store.h"
+#include "interfaces/host_interfaces.h"
+
+namespace ddhost {
+
+// The host interface handed to the plug-in at attach: leads to the store and the message
+// sink, and makes the services of each method run. Counts what it is asked.
+class ReferenceHost : public AttributeHost {
+  public:
+    MethodServices* CreateMethodServices(DDContext ctx) override;
+    ObjectStore* GetObjectStore() override;
+    MessageSink* GetMessageSink() override;
+
+    ReferenceObjectStore& store() { return m_store; }
+    const ReferenceObjectStore& store() const { return m_store; }
+    RecordingMessageSink& sink() { return m_sink; }
+
+    int storeRequests() const { return m_storeRequests; }
+    int sinkRequests() const { return m_sinkRequests; }
+    int servicesCreated() const { return m_servicesCreated; }
+
+  private:
+    ReferenceObjectStore m_store;
+    RecordingMessageSink m_sink;
+    int m_storeRequests = 0;
+    int m_sinkRequests = 0;
+    int m_servicesCreated = 0;
+};
+
+}  // namespace ddhost

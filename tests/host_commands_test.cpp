@@ -1,0 +1,147 @@
+// ddhost's commands, run in-process against the real plug-in.
+
+#include <gtest/gtest.h>
+
+#include "cli/commands.h"
+#include "cli/item_lookup.h"
+
+namespace ddhost {
+namespace {
+
+class CommandsTest : public ::testing::Test {
+  protected:
+    Session session{DD_PLUGIN_PATH};
+};
+
+TEST_F(CommandsTest, DirectoryListsWhatTheStoreReceivedInOrder) {
+    Json json = DirectoryCommand(session).json;
+    ASSERT_EQ(json["objects"].size(), 637u);
+    EXPECT_EQ(json["objects"][0],
+              Json::parse(R"({"id": 18, "name": "physical_block", "kind": 12})"));
+    Json& variable = json["objects"][4];
+    EXPECT_EQ(variable["id"], 7);
+    EXPECT_EQ(variable["type"], 3);
+    EXPECT_EQ(variable["classFlags"], Json({14}));
+    EXPECT_EQ(json["transactionSets"].size(), 146u);
+    EXPECT_EQ(json["transactionSets"][0]["command"], 16);
+    EXPECT_EQ(json["transactionSets"][0]["request"], Json::array());
+    EXPECT_EQ(json["transactionSets"][0]["reply"], Json({8, 9, 10, 11, 12, 13, 15}));
+    ASSERT_EQ(json["variableSets"].size(), 247u);
+    EXPECT_EQ(json["variableSets"][0], 90);
+    EXPECT_EQ(json["variableSets"][246], 637);
+}
+
+TEST_F(CommandsTest, ShowFillsAFreshObjectAndTracesTheFill) {
+    const CommandOutput output = ShowCommand(session, "func1_out_value", true);
+    EXPECT_EQ(output.json["id"], 222);
+    EXPECT_EQ(output.json["class"], "CDDVariable");
+    EXPECT_EQ(output.json["attributesAvailable"], true);
+    ASSERT_FALSE(output.json["trace"].empty());
+    EXPECT_EQ(output.json["trace"].back(), "CDDVariable::putAttributesAvailable(true)");
+    EXPECT_EQ(output.text.substr(output.text.rfind('\n', output.text.size() - 2) + 1),
+              "CDDVariable::putAttributesAvailable(true)\n");
+    // The directory's own object stays bare.
+    EXPECT_FALSE(session.store().Find(222)->getAttributesAvailable());
+}
+
+TEST_F(CommandsTest, ShowWithoutTraceInstallsNoRecorder) {
+    Json json = ShowCommand(session, "18", false).json;
+    EXPECT_FALSE(json.contains("trace"));
+    EXPECT_EQ(json["messages"], Json::array());
+    EXPECT_EQ(ddlib::GetCallRecorder(), nullptr);
+}
+
+TEST_F(CommandsTest, EveryCommandsDataItemsMatchItsDirectorySets) {
+    for (const TransactionSets& sets : session.store().transactionSets()) {
+        Json json = ShowCommand(session, std::to_string(sets.command.getID()), false).json;
+        ASSERT_EQ(json["transactions"].size(), 1u) << sets.command.name().ptr();
+        Json& transaction = json["transactions"][0];
+        auto ids = [](const Json& items) {
+            std::vector<DDObjectId> out;
+            for (const Json& item : items) out.push_back(item["id"].get<DDObjectId>());
+            return out;
+        };
+        auto setIds = [](const std::vector<CDDDefinition>& definitions) {
+            std::vector<DDObjectId> out;
+            for (const CDDDefinition& d : definitions) out.push_back(d.getID());
+            return out;
+        };
+        EXPECT_EQ(ids(transaction["request"]), setIds(sets.request)) << sets.command.name().ptr();
+        EXPECT_EQ(ids(transaction["reply"]), setIds(sets.reply)) << sets.command.name().ptr();
+    }
+}
+
+TEST_F(CommandsTest, AnUnknownNameListsTheClosestNames) {
+    try {
+        ShowCommand(session, "func1_out_valeu", false);
+        FAIL() << "no error";
+    } catch (const CommandError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find("'func1_out_valeu'"), std::string::npos) << message;
+        EXPECT_NE(message.find("func1_out_value"), std::string::npos) << message;
+    }
+    EXPECT_THROW(ShowCommand(session, "638", false), CommandError);
+    // Case is forgiven when nothing else matches.
+    EXPECT_EQ(ShowCommand(session, "PHYSICAL_BLOCK", false).json["id"], 18);
+}
+
+TEST_F(CommandsTest, ValidityOfAnotherKindReportsTheIllegalId) {
+    Json json = ValidityCommand(session, "phys_tag_desc", "menu").json;
+    EXPECT_EQ(json["operation"], "CalculateMenuValidity");
+    EXPECT_EQ(json["valid"], false);
+    EXPECT_EQ(json["messages"],
+              Json({":   0,  0 : illegal object ID (calculate Menu validity) for object "
+                    "phys_tag_desc"}));
+}
+
+TEST_F(CommandsTest, ValidityAcceptsIdsOutsideTheDirectoryWhenTheKindIsForced) {
+    Json json = ValidityCommand(session, "638", "variable").json;
+    EXPECT_EQ(json["valid"], false);
+    EXPECT_EQ(json["messages"],
+              Json({":   0,  0 : illegal object ID (calculate Variable validity) for object "}));
+    EXPECT_THROW(ValidityCommand(session, "638", ""), CommandError);
+    EXPECT_THROW(ValidityCommand(session, "read_phys_software_rev_numeric", ""), CommandError);
+}
+
+TEST_F(CommandsTest, ValidityByKindReachesTheItemsOwnFunction) {
+    const CommandOutput output = ValidityCommand(session, "phys_tag_desc", "");
+    EXPECT_EQ(output.json["operation"], "CalculateVariableValidity");
+    EXPECT_EQ(output.json["valid"], true);
+    EXPECT_EQ(output.text, "true\n");
+}
+
+TEST_F(CommandsTest, ExecOfAVariableIsAnIllegalMethodId) {
+    const CommandOutput output = ExecCommand(session, "phys_tag_desc", 0, false);
+    EXPECT_EQ(output.json["result"], -1);
+    EXPECT_EQ(output.json["messages"], Json({":   0,  0 : illegal method ID (execute)"}));
+    EXPECT_EQ(output.text, "result: -1\nmessage: :   0,  0 : illegal method ID (execute)\n");
+}
+
+TEST_F(CommandsTest, InfoAnswersEveryQuery) {
+    Json json = InfoCommand(session).json;
+    EXPECT_EQ(json["interfaceVersion"], 1);
+    EXPECT_EQ(json["manufacturerId"], 17);
+    EXPECT_EQ(json["identNumber"], 5392);
+    EXPECT_EQ(json["standardItemNames"].size(), 23u);
+    EXPECT_EQ(json["standardItemNames"]["14"], "__menu_Observe");
+    EXPECT_EQ(json["standardItemNames"]["10007"], "__menu_Observe");
+    EXPECT_EQ(json["specialItemNames"]["2"], "phys_tag_desc");
+    EXPECT_EQ(json["mappedItemList"], "");
+    EXPECT_EQ(json["mappedItemValues"], Json({{"", ""}}));
+    EXPECT_EQ(json["dataCategories"]["count"], 638);
+    EXPECT_EQ(json["dataCategories"]["nonZero"].size(), 27u);
+    EXPECT_EQ(json["dataCategories"]["nonZero"]["594"], 3);
+}
+
+TEST_F(CommandsTest, ASetValueReachesTheFill) {
+    ApplySetting(session.store(), "func1_out_decimal_point=5");
+    EXPECT_EQ(session.store().CurrentValue(kCommandContext, 233).getInt(), 5);
+    Json json = ShowCommand(session, "func1_out_value", false).json;
+    EXPECT_EQ(json["type"]["displayFormat"], ".5f");
+    EXPECT_THROW(ApplySetting(session.store(), "physical_block=1"), CommandError);
+    EXPECT_THROW(ApplySetting(session.store(), "=1"), CommandError);
+    EXPECT_THROW(ApplySetting(session.store(), "func1_out_decimal_point"), CommandError);
+}
+
+}  // namespace
+}  // namespace ddhost
