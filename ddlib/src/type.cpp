@@ -95,23 +95,21 @@ namespace {
 constexpr int kMaxRanges = 256;
 }  // namespace
 
-void CDDType::growRanges(int range) {
+void CDDType::putBound(bool minimum, int range, const CDDCommonVariant& value) {
+    if (range < 0 || range >= kMaxRanges) return;
     if (range >= static_cast<int>(m_min.size())) {
         m_min.resize(range + 1);
         m_max.resize(range + 1);
     }
+    (minimum ? m_min : m_max)[range] = value;
 }
 void CDDType::putMinValues(int range, const CDDCommonVariant& value) {
     DD_RECORD("CDDType", "putMinValues", range, value);
-    if (range < 0 || range >= kMaxRanges) return;
-    growRanges(range);
-    m_min[range] = value;
+    putBound(true, range, value);
 }
 void CDDType::putMaxValues(int range, const CDDCommonVariant& value) {
     DD_RECORD("CDDType", "putMaxValues", range, value);
-    if (range < 0 || range >= kMaxRanges) return;
-    growRanges(range);
-    m_max[range] = value;
+    putBound(false, range, value);
 }
 void CDDType::putMaxEnumIndex(std::int32_t index) {
     DD_RECORD("CDDType", "putMaxEnumIndex", index);

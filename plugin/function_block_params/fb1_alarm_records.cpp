@@ -2,47 +2,17 @@
 // the four alarm records and the simulation value and switch.
 
 #include "core/factory_macros.h"
-#include "device_params/block_enumerations.h"
-#include "function_block_params/fb1_limit_texts.h"
 #include "function_block_params/function_block_texts.h"
+#include "function_block_params/limit_records.h"
 
-using namespace block_family;
-using namespace fb1_limit_texts;
 using namespace function_block;
 
 namespace {
-
-// The states of each alarm record: no condition, or the record's limit condition.
-constexpr std::array<Enumerator, 2> kUpperAlarmStates = {
-    {{0, kNoAlarmText}, {1, kUpperLimitAlarmText}}};
-constexpr std::array<Enumerator, 2> kUpperWarningStates = {
-    {{0, kNoWarningText}, {1, kUpperLimitWarningText}}};
-constexpr std::array<Enumerator, 2> kLowerWarningStates = {
-    {{0, kNoWarningText}, {1, kLowerLimitWarningText}}};
-constexpr std::array<Enumerator, 2> kLowerAlarmStates = {
-    {{0, kNoAlarmText}, {1, kLowerLimitAlarmText}}};
 
 constexpr std::array<Enumerator, 2> kSimulationSwitch = {{
     {0, "Disabled  |de|Aus  |fr|Désactivé  |it|Disattivato  |es|Desactivado"},
     {1, "Enabled  |de|Ein  |fr|Activé  |it|Attivato  |es|Activado"},
 }};
-
-// The five members of an alarm record, all read only.
-constexpr VariableRecord Unacknowledged(const char* label) {
-    return {.label = label, .help = kUnacknowledgedHelp, .size = 1};
-}
-// The state takes the label and the help of the record's limit.
-constexpr VariableRecord State(const char* label, const char* help,
-                               std::span<const Enumerator> states) {
-    return {.label = label, .help = help, .size = 1, .maxEnumIndex = 1, .enumerators = states};
-}
-constexpr VariableRecord kTimeStamp = {.label = kTimeStampLabel, .help = kTimeStampHelp};
-constexpr VariableRecord Subcode(const char* help) {
-    return {.label = kCauseLabel, .help = help, .size = 2};
-}
-constexpr VariableRecord Value(const char* label, const char* help) {
-    return {.label = label, .help = help};
-}
 
 }  // namespace
 
@@ -80,33 +50,38 @@ DD_VARIABLE_FACTORY(func1_alarm_hys, {.label = kLimitHysteresisLabel,
                                       .defaultValue = Int(0),
                                       .handling = Handling::ReadWrite})
 
-DD_VARIABLE_FACTORY(func1_hi_hi_alm_unacknowledged, Unacknowledged(kUnacknowledgedAlarmsLabel))
-DD_VARIABLE_FACTORY(func1_hi_hi_alm_state, State(kHiHiLabel, kHiHiHelp, kUpperAlarmStates))
-DD_VARIABLE_FACTORY(func1_hi_hi_alm_time_stamp, kTimeStamp)
-DD_VARIABLE_FACTORY(func1_hi_hi_alm_subcode, Subcode(kUpperAlarmCauseHelp))
+// Each record's state takes the label and the help of the record's limit.
+DD_VARIABLE_FACTORY(func1_hi_hi_alm_unacknowledged, AlarmUnacknowledged(kUnacknowledgedAlarmsLabel))
+DD_VARIABLE_FACTORY(func1_hi_hi_alm_state,
+                    AlarmState(kHiHiLimitLabel, kHiHiLimitHelp, kUpperAlarmStates))
+DD_VARIABLE_FACTORY(func1_hi_hi_alm_time_stamp, kAlarmTimeStamp)
+DD_VARIABLE_FACTORY(func1_hi_hi_alm_subcode, AlarmSubcode(kUpperAlarmCauseHelp))
 DD_VARIABLE_FACTORY(func1_hi_hi_alm_value,
-                    Value(kAlarmOutputValueLabel, kUpperAlarmOutputValueHelp))
+                    AlarmValue(kAlarmOutputValueLabel, kUpperAlarmOutputValueHelp))
 
-DD_VARIABLE_FACTORY(func1_hi_alm_unacknowledged, Unacknowledged(kUnacknowledgedWarningsLabel))
-DD_VARIABLE_FACTORY(func1_hi_alm_state, State(kHiLabel, kHiHelp, kUpperWarningStates))
-DD_VARIABLE_FACTORY(func1_hi_alm_time_stamp, kTimeStamp)
-DD_VARIABLE_FACTORY(func1_hi_alm_subcode, Subcode(kUpperWarningCauseHelp))
+DD_VARIABLE_FACTORY(func1_hi_alm_unacknowledged, AlarmUnacknowledged(kUnacknowledgedWarningsLabel))
+DD_VARIABLE_FACTORY(func1_hi_alm_state,
+                    AlarmState(kHiLimitLabel, kHiLimitHelp, kUpperWarningStates))
+DD_VARIABLE_FACTORY(func1_hi_alm_time_stamp, kAlarmTimeStamp)
+DD_VARIABLE_FACTORY(func1_hi_alm_subcode, AlarmSubcode(kUpperWarningCauseHelp))
 DD_VARIABLE_FACTORY(func1_hi_alm_value,
-                    Value(kWarningOutputValueLabel, kUpperWarningOutputValueHelp))
+                    AlarmValue(kWarningOutputValueLabel, kUpperWarningOutputValueHelp))
 
-DD_VARIABLE_FACTORY(func1_lo_alm_unacknowledged, Unacknowledged(kUnacknowledgedWarningsLabel))
-DD_VARIABLE_FACTORY(func1_lo_alm_state, State(kLoLabel, kLoHelp, kLowerWarningStates))
-DD_VARIABLE_FACTORY(func1_lo_alm_time_stamp, kTimeStamp)
-DD_VARIABLE_FACTORY(func1_lo_alm_subcode, Subcode(kLowerWarningCauseHelp))
+DD_VARIABLE_FACTORY(func1_lo_alm_unacknowledged, AlarmUnacknowledged(kUnacknowledgedWarningsLabel))
+DD_VARIABLE_FACTORY(func1_lo_alm_state,
+                    AlarmState(kLoLimitLabel, kLoLimitHelp, kLowerWarningStates))
+DD_VARIABLE_FACTORY(func1_lo_alm_time_stamp, kAlarmTimeStamp)
+DD_VARIABLE_FACTORY(func1_lo_alm_subcode, AlarmSubcode(kLowerWarningCauseHelp))
 DD_VARIABLE_FACTORY(func1_lo_alm_value,
-                    Value(kWarningOutputValueLabel, kLowerWarningOutputValueHelp))
+                    AlarmValue(kWarningOutputValueLabel, kLowerWarningOutputValueHelp))
 
-DD_VARIABLE_FACTORY(func1_lo_lo_alm_unacknowledged, Unacknowledged(kUnacknowledgedAlarmsLabel))
-DD_VARIABLE_FACTORY(func1_lo_lo_alm_state, State(kLoLoLabel, kLoLoHelp, kLowerAlarmStates))
-DD_VARIABLE_FACTORY(func1_lo_lo_alm_time_stamp, kTimeStamp)
-DD_VARIABLE_FACTORY(func1_lo_lo_alm_subcode, Subcode(kLowerAlarmCauseHelp))
+DD_VARIABLE_FACTORY(func1_lo_lo_alm_unacknowledged, AlarmUnacknowledged(kUnacknowledgedAlarmsLabel))
+DD_VARIABLE_FACTORY(func1_lo_lo_alm_state,
+                    AlarmState(kLoLoLimitLabel, kLoLoLimitHelp, kLowerAlarmStates))
+DD_VARIABLE_FACTORY(func1_lo_lo_alm_time_stamp, kAlarmTimeStamp)
+DD_VARIABLE_FACTORY(func1_lo_lo_alm_subcode, AlarmSubcode(kLowerAlarmCauseHelp))
 DD_VARIABLE_FACTORY(func1_lo_lo_alm_value,
-                    Value(kAlarmOutputValueLabel, kLowerAlarmOutputValueHelp))
+                    AlarmValue(kAlarmOutputValueLabel, kLowerAlarmOutputValueHelp))
 
 // The simulation value follows the process value unit.
 DD_VARIABLE_FACTORY(

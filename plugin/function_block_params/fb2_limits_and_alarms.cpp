@@ -3,43 +3,20 @@
 // shows.
 
 #include "core/factory_macros.h"
-#include "device_params/block_enumerations.h"
-#include "function_block_params/fb1_limit_texts.h"
 #include "function_block_params/function_block_texts.h"
+#include "function_block_params/limit_records.h"
 
-using namespace block_family;
-using namespace fb1_limit_texts;
 using namespace function_block;
 
 namespace {
 
 constexpr const char kStatusLabel[] = "Status  |de|Status  |fr|Etat  |it|Stato  |es|Status";
 
-// The states of each record: no condition, or the record's limit condition.
-constexpr Enumerator kUpperAlarmStates[] = {{0, kNoAlarmText}, {1, kUpperLimitAlarmText}};
-constexpr Enumerator kUpperWarningStates[] = {{0, kNoWarningText}, {1, kUpperLimitWarningText}};
-
-// The members of an alarm record, all read only.
-constexpr VariableRecord Unacknowledged(const char* label) {
-    return {.label = label, .help = kUnacknowledgedHelp, .size = 1};
-}
-constexpr VariableRecord State(const char* label, const char* help,
-                               std::span<const Enumerator> states) {
-    return {.label = label, .help = help, .size = 1, .maxEnumIndex = 1, .enumerators = states};
-}
-constexpr VariableRecord kTimeStamp = {.label = kTimeStampLabel, .help = kTimeStampHelp};
-constexpr VariableRecord Subcode(const char* help) {
-    return {.label = kCauseLabel, .help = help, .size = 2};
-}
-constexpr VariableRecord Value(const char* label, const char* help) {
-    return {.label = label, .help = help};
-}
-
 // A limit setting: open at the top until the user sets it.
 constexpr VariableRecord Limit(const char* label, const char* help) {
     return {.label = label,
             .help = help,
-            .defaultValue = Double(kUpperDefault),
+            .defaultValue = Double(kUpperLimitDefault),
             .handling = Handling::ReadWrite};
 }
 
@@ -47,23 +24,24 @@ constexpr VariableRecord Limit(const char* label, const char* help) {
 // signed integers; they take the type of what they copy.
 constexpr VariableRecord CollectionState(const char* label, const char* help,
                                          std::span<const Enumerator> states) {
-    VariableRecord record = State(label, help, states);
+    VariableRecord record = AlarmState(label, help, states);
     record.type = DD_TYPE_ENUMERATED;
     return record;
 }
 constexpr VariableRecord CollectionValue(const char* label, const char* help) {
-    VariableRecord record = Value(label, help);
+    VariableRecord record = AlarmValue(label, help);
     record.type = DD_TYPE_FLOAT;
     return record;
 }
 
 }  // namespace
 
-DD_VARIABLE_FACTORY(func2_TOT_hi_alm_state, CollectionState(kHiLabel, kHiHelp, kUpperWarningStates))
+DD_VARIABLE_FACTORY(func2_TOT_hi_alm_state,
+                    CollectionState(kHiLimitLabel, kHiLimitHelp, kUpperWarningStates))
 DD_VARIABLE_FACTORY(func2_TOT_hi_alm_value,
                     CollectionValue(kWarningOutputValueLabel, kUpperWarningOutputValueHelp))
 DD_VARIABLE_FACTORY(func2_TOT_hi_hi_alm_state,
-                    CollectionState(kHiHiLabel, kHiHiHelp, kUpperAlarmStates))
+                    CollectionState(kHiHiLimitLabel, kHiHiLimitHelp, kUpperAlarmStates))
 DD_VARIABLE_FACTORY(func2_TOT_hi_hi_alm_value,
                     CollectionValue(kAlarmOutputValueLabel, kUpperAlarmOutputValueHelp))
 
@@ -77,31 +55,33 @@ DD_VARIABLE_FACTORY(func2_alarm_hys, {.label = kLimitHysteresisLabel,
                                       .defaultValue = Int(0),
                                       .handling = Handling::ReadWrite})
 // The totalizer's limits keep the constant display format.
-DD_VARIABLE_FACTORY(func2_hi_hi_lim, Limit(kHiHiLabel, kHiHiHelp))
-DD_VARIABLE_FACTORY(func2_hi_lim, Limit(kHiLabel, kHiHelp))
+DD_VARIABLE_FACTORY(func2_hi_hi_lim, Limit(kHiHiLimitLabel, kHiHiLimitHelp))
+DD_VARIABLE_FACTORY(func2_hi_lim, Limit(kHiLimitLabel, kHiLimitHelp))
 
-DD_VARIABLE_FACTORY(func2_hi_hi_alm_unacknowledged, Unacknowledged(kUnacknowledgedAlarmsLabel))
+DD_VARIABLE_FACTORY(func2_hi_hi_alm_unacknowledged, AlarmUnacknowledged(kUnacknowledgedAlarmsLabel))
 DD_VARIABLE_FACTORY(
     func2_hi_hi_alm_state,
-    State(kStatusLabel,
-          "Status: The status for the upper alarm.  |de|Status: Der Zustand des oberen Alarms.  "
-          "|fr|Etat : l'état de l'alarme supérieure.  |it|Stato: lo stato dell'allarme "
-          "superiore.  |es|Status: el estado de la alarma superior.",
-          kUpperAlarmStates))
-DD_VARIABLE_FACTORY(func2_hi_hi_alm_time_stamp, kTimeStamp)
-DD_VARIABLE_FACTORY(func2_hi_hi_alm_subcode, Subcode(kUpperAlarmCauseHelp))
+    AlarmState(
+        kStatusLabel,
+        "Status: The status for the upper alarm.  |de|Status: Der Zustand des oberen Alarms.  "
+        "|fr|Etat : l'état de l'alarme supérieure.  |it|Stato: lo stato dell'allarme "
+        "superiore.  |es|Status: el estado de la alarma superior.",
+        kUpperAlarmStates))
+DD_VARIABLE_FACTORY(func2_hi_hi_alm_time_stamp, kAlarmTimeStamp)
+DD_VARIABLE_FACTORY(func2_hi_hi_alm_subcode, AlarmSubcode(kUpperAlarmCauseHelp))
 DD_VARIABLE_FACTORY(func2_hi_hi_alm_value,
-                    Value(kAlarmOutputValueLabel, kUpperAlarmOutputValueHelp))
+                    AlarmValue(kAlarmOutputValueLabel, kUpperAlarmOutputValueHelp))
 
-DD_VARIABLE_FACTORY(func2_hi_alm_unacknowledged, Unacknowledged(kUnacknowledgedWarningsLabel))
+DD_VARIABLE_FACTORY(func2_hi_alm_unacknowledged, AlarmUnacknowledged(kUnacknowledgedWarningsLabel))
 DD_VARIABLE_FACTORY(
     func2_hi_alm_state,
-    State(kStatusLabel,
-          "Status: The status for upper warning.  |de|Status: Der Zustand der oberen Warnung.  "
-          "|fr|Etat : l'état de l'avertissement supérieur.  |it|Stato: lo stato dell'avviso "
-          "superiore.  |es|Status: el estado de la advertencia superior.",
-          kUpperWarningStates))
-DD_VARIABLE_FACTORY(func2_hi_alm_time_stamp, kTimeStamp)
-DD_VARIABLE_FACTORY(func2_hi_alm_subcode, Subcode(kUpperWarningCauseHelp))
+    AlarmState(
+        kStatusLabel,
+        "Status: The status for upper warning.  |de|Status: Der Zustand der oberen Warnung.  "
+        "|fr|Etat : l'état de l'avertissement supérieur.  |it|Stato: lo stato dell'avviso "
+        "superiore.  |es|Status: el estado de la advertencia superior.",
+        kUpperWarningStates))
+DD_VARIABLE_FACTORY(func2_hi_alm_time_stamp, kAlarmTimeStamp)
+DD_VARIABLE_FACTORY(func2_hi_alm_subcode, AlarmSubcode(kUpperWarningCauseHelp))
 DD_VARIABLE_FACTORY(func2_hi_alm_value,
-                    Value(kWarningOutputValueLabel, kUpperWarningOutputValueHelp))
+                    AlarmValue(kWarningOutputValueLabel, kUpperWarningOutputValueHelp))

@@ -2,6 +2,46 @@
 
 namespace function_block {
 
+const char kHiHiLimitLabel[] =
+    "Upper Limit Alarm  |de|Alarmgrenze Oben  |fr|Limite d'alarme supérieure  "
+    "|it|Limite allarme superiore  |es|Límite superior de alarma";
+const char kHiHiLimitHelp[] =
+    "The setting for the upper alarm limit in engineering units  "
+    "|de|Einstellung der oberen Alarmgrenze in physikalischen Einheiten  "
+    "|fr|Réglage de la limite d'alarme supérieure en unités physiques  "
+    "|it|Impostazione del limite allarme superiore in unità ingegneristiche  "
+    "|es|Ajuste del límite superior de alarma en unidades de ingeniería";
+
+const char kHiLimitLabel[] =
+    "Upper Limit Warning  |de|Warngrenze Oben  |fr|Limite d'avertissement supérieure  "
+    "|it|Limite di avviso superiore  |es|Límite superior de advertencia";
+const char kHiLimitHelp[] =
+    "The setting for the upper warning limit in engineering units  "
+    "|de|Einstellung der oberen Warngrenze in physikalischen Einheiten  "
+    "|fr|Réglage de la limite d'avertissement supérieure en unités physiques  "
+    "|it|Impostazione del limite di avviso superiore in unità ingegneristiche  "
+    "|es|Ajuste del límite superior de advertencia en unidades de ingeniería";
+
+const char kLoLimitLabel[] =
+    "Lower Limit Warning  |de|Warngrenze Unten  |fr|Limite d'avertissement inférieure  "
+    "|it|Limite di avviso inferiore  |es|Límite inferior de advertencia";
+const char kLoLimitHelp[] =
+    "The setting for the lower warning limit in engineering units  "
+    "|de|Einstellung der unteren Warngrenze in physikalischen Einheiten  "
+    "|fr|Réglage de la limite d'avertissement inférieure en unités physiques  "
+    "|it|Impostazione del limite di avviso inferiore in unità ingegneristiche  "
+    "|es|Ajuste del límite inferior de advertencia en unidades de ingeniería";
+
+const char kLoLoLimitLabel[] =
+    "Lower Limit Alarm  |de|Alarmgrenze Unten  |fr|Limite d'alarme inférieure  "
+    "|it|Limite allarme inferiore  |es|Límite inferior de alarma";
+const char kLoLoLimitHelp[] =
+    "The setting for the lower alarm limit in engineering units  "
+    "|de|Einstellung der unteren Alarmgrenze in physikalischen Einheiten  "
+    "|fr|Réglage de la limite d'alarme inférieure en unités physiques  "
+    "|it|Impostazione del limite allarme inferiore in unità ingegneristiche  "
+    "|es|Ajuste del límite inferior de alarma en unidades de ingeniería";
+
 const char kNoWarningText[] =
     "No Warning  |de|Keine Warnung  |fr|Pas d'avertissement  |it|Nessun avviso  |es|Sin "
     "advertencia";

@@ -1,9 +1,20 @@
 #pragma once
 
-// Texts of the function blocks that several items repeat: the members of the alarm records,
-// the channel and the limit hysteresis. Defined in function_block_texts.cpp, which is compiled
-// to Windows-1252 bytes.
+// Texts of the function blocks that several items repeat: the limits, the members of the alarm
+// records, the channel and the limit hysteresis. Defined in function_block_texts.cpp, which is
+// compiled to Windows-1252 bytes.
 namespace function_block {
+
+// Labels and helps of the four limits. The device's limits of both function blocks and the
+// plug-in's own copies that the user edits before writing them read alike.
+extern const char kHiHiLimitLabel[];
+extern const char kHiHiLimitHelp[];
+extern const char kHiLimitLabel[];
+extern const char kHiLimitHelp[];
+extern const char kLoLimitLabel[];
+extern const char kLoLimitHelp[];
+extern const char kLoLoLimitLabel[];
+extern const char kLoLoLimitHelp[];
 
 extern const char kNoWarningText[];
 

@@ -134,7 +134,7 @@ class DDLIB_API CDDType : public CDDPersistent {
         HasMaxEnum = 1u << 6,
         HasMaxBitEnum = 1u << 7,
     };
-    void growRanges(int range);
+    void putBound(bool minimum, int range, const CDDCommonVariant& value);
 
     enumDDVariableType m_type;
     unsigned m_has;
