@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
+#include <utility>
 
 #include "ddlib/strpp.h"
 
@@ -49,6 +51,43 @@ TEST(CStrPP, AssignmentCopiesAndSurvivesSelfAssignment) {
     EXPECT_STREQ(b.ptr(), "lpha");
     b = static_cast<const char*>(nullptr);
     EXPECT_STREQ(b.ptr(), "");
+}
+
+// Opens the protected append to the test.
+class Appender : public CStrPP {
+  public:
+    using CStrPP::AddStr;
+    using CStrPP::CStrPP;
+};
+
+TEST(CStrPP, AddStrAppendsExactlyCountBytesEvenFromItself) {
+    Appender text("ab");
+    text.AddStr("cdef", 2);
+    EXPECT_STREQ(text.ptr(), "abcd");
+    EXPECT_EQ(text.Length(), 4);
+    text.AddStr("zz", 0);
+    EXPECT_STREQ(text.ptr(), "abcd");
+    text.AddStr(text.ptr(), static_cast<std::size_t>(text.Length()));
+    EXPECT_STREQ(text.ptr(), "abcdabcd");
+    Appender empty;
+    empty.AddStr("\xE4x", 1);
+    EXPECT_EQ(empty.Length(), 1);
+    EXPECT_EQ(static_cast<unsigned char>(empty.ptr()[0]), 0xE4);
+}
+
+TEST(CStrPP, MovedFromStringsAreEmptyAndStayUsable) {
+    CStrPP source("moved");
+    CStrPP target(std::move(source));
+    EXPECT_STREQ(target.ptr(), "moved");
+    EXPECT_STREQ(source.ptr(), "");
+    source = "again";
+    CStrPP other("old");
+    other = std::move(source);
+    EXPECT_STREQ(other.ptr(), "again");
+    EXPECT_TRUE(source.IsEmpty());
+    EXPECT_TRUE(other == CStrPP("again"));
+    EXPECT_FALSE(other == CStrPP("again "));
+    EXPECT_FALSE(CStrPP("\xE4") == CStrPP("\xC4"));
 }
 
 int g_compareCalls = 0;

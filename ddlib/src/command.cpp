@@ -28,7 +28,7 @@ CDDDataItemList::~CDDDataItemList() = default;
 
 void CDDDataItemList::Add(const CDDDataItem& item, std::int32_t first, std::int32_t second) {
     DD_RECORD("CDDDataItemList", "Add", item.reference().getDefinition(), first, second);
-    m_items.push_back(item);
+    m_items.push_back(Entry{item, first, second});
 }
 
 CDDTransaction::CDDTransaction(int number) : m_number(number) {}

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 CDDCommonVariant::CDDCommonVariant() : m_kind(Empty), m_int(0), m_double(0.0) {}
 CDDCommonVariant::CDDCommonVariant(int value) : m_kind(Integer), m_int(value), m_double(value) {}
@@ -16,20 +17,29 @@ CDDCommonVariant::CDDCommonVariant(const CDDCommonVariant& other) = default;
 CDDCommonVariant& CDDCommonVariant::operator=(const CDDCommonVariant& other) = default;
 CDDCommonVariant::~CDDCommonVariant() = default;
 
+namespace {
+
+// Out-of-range doubles would be undefined to convert; clamp them.
+std::int32_t ClampToInt(double value) {
+    if (!(value == value)) return 0;
+    if (value >= 2147483647.0) return INT32_MAX;
+    if (value <= -2147483648.0) return INT32_MIN;
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
 std::int32_t CDDCommonVariant::getInt() const {
     switch (m_kind) {
         case Integer:
         case Boolean:
             return m_int;
-        case Float: {
-            // Out-of-range doubles would be undefined to convert; clamp them.
-            if (!(m_double == m_double)) return 0;
-            if (m_double >= 2147483647.0) return INT32_MAX;
-            if (m_double <= -2147483648.0) return INT32_MIN;
-            return static_cast<std::int32_t>(m_double);
-        }
+        case Float:
+            return ClampToInt(m_double);
         case String:
-            return static_cast<std::int32_t>(std::strtol(m_string.ptr(), nullptr, 0));
+            // Read as getDouble reads it, so that "010" is ten and a long text clamps
+            // instead of wrapping round.
+            return ClampToInt(getDouble());
         case Empty:
             break;
     }
@@ -66,7 +76,11 @@ CStrPP CDDCommonVariant::getString() const {
         case Boolean:
             return CStrPP(m_int ? "1" : "0");
         case Float:
-            std::snprintf(buffer, sizeof buffer, "%g", m_double);
+            // As %g, with more digits where six do not read back as the same double.
+            for (int precision = 6; precision <= 17; ++precision) {
+                std::snprintf(buffer, sizeof buffer, "%.*g", precision, m_double);
+                if (std::strtod(buffer, nullptr) == m_double) break;
+            }
             break;
         case Empty:
             return CStrPP();
@@ -81,7 +95,8 @@ bool operator==(const CDDCommonVariant& left, const CDDCommonVariant& right) {
         return left.getDouble() == right.getDouble();
     }
     if (left.getKind() == CDDCommonVariant::String && right.getKind() == CDDCommonVariant::String)
-        return left.getString() == right.getString();
+        // By bytes, whatever comparison the strings themselves were given.
+        return std::strcmp(left.getString().ptr(), right.getString().ptr()) == 0;
     return left.getKind() == CDDCommonVariant::Empty && right.getKind() == CDDCommonVariant::Empty;
 }
 

@@ -16,7 +16,10 @@ class DDOwned {
     DDOwned(DDOwned&&) noexcept = default;
     DDOwned& operator=(DDOwned&&) noexcept = default;
 
-    void reset(T* taken) { m_ptr.reset(taken); }
+    // Handing over the object already held keeps it.
+    void reset(T* taken) {
+        if (taken != m_ptr.get()) m_ptr.reset(taken);
+    }
     T* get() const { return m_ptr.get(); }
 
   private:

@@ -42,6 +42,7 @@ class DDLIB_API CDDVariable : public CDDObjectVariable {
     CDDDefinitionList* getPostEditActions() const { return m_postEdit.get(); }
 
     void putValue(const CDDCommonVariant& value);
+    bool hasValue() const { return m_hasValue; }
     // The value put last, or else the type's default, or else an empty variant.
     CDDCommonVariant getValue() const;
 
