@@ -47,13 +47,20 @@ class DDLIB_API CDDDataItemList : public CDDPersistent {
     CDDDataItemList();
     ~CDDDataItemList() override;
 
-    // Appends a copy; the two positions are accepted as the device description passes them.
+    struct Entry {
+        CDDDataItem item;
+        std::int32_t first;
+        std::int32_t second;
+    };
+
+    // Appends a copy, with the two positions the device description passes.
     void Add(const CDDDataItem& item, std::int32_t first, std::int32_t second);
     int getCount() const { return static_cast<int>(m_items.size()); }
-    const CDDDataItem& getItem(int index) const { return m_items.at(index); }
+    const CDDDataItem& getItem(int index) const { return m_items.at(index).item; }
+    const Entry& getEntry(int index) const { return m_items.at(index); }
 
   private:
-    std::vector<CDDDataItem> m_items;
+    std::vector<Entry> m_items;
 };
 
 class DDLIB_API CDDTransaction : public CDDPersistent {
