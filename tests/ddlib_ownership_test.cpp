@@ -584,4 +584,30 @@ TEST(DdOwnership, AVariableValueFallsBackToTheDefaultOfItsCurrentType) {
     EXPECT_EQ(variable.getValue(), CDDCommonVariant(9));
 }
 
+TEST(DdOwnership, HandingBackTheHeldObjectKeepsIt) {
+    CDDVariable variable(CDDDefinition(7, "v", DD_KIND_VARIABLE));
+    variable.setTypeInfo(new CDDType(DD_TYPE_UNSIGNED));
+    variable.getTypeInfo()->putSize(2);
+    variable.setTypeInfo(variable.getTypeInfo());
+    ASSERT_NE(variable.getTypeInfo(), nullptr);
+    EXPECT_EQ(variable.getTypeInfo()->getSize(), 2);
+    EXPECT_FALSE(variable.hasValue());
+    variable.putValue(CDDCommonVariant(3));
+    EXPECT_TRUE(variable.hasValue());
+}
+
+TEST(DdOwnership, DataItemListsKeepTheirPositions) {
+    CDDDataItemList list;
+    CDDDataItem item;
+    item.getReference()->putDefinition(CDDDefinition(20, "phys_blk_object", DD_KIND_VARIABLE));
+    list.Add(item, -1, -1);
+    list.Add(item, 4, 7);
+    ASSERT_EQ(list.getCount(), 2);
+    EXPECT_EQ(list.getEntry(0).first, -1);
+    EXPECT_EQ(list.getEntry(0).second, -1);
+    EXPECT_EQ(list.getEntry(1).first, 4);
+    EXPECT_EQ(list.getEntry(1).second, 7);
+    EXPECT_EQ(list.getItem(1).reference().getDefinition().getID(), 20);
+}
+
 }  // namespace

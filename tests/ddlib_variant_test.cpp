@@ -1,6 +1,7 @@
 // The object model's variant: comparison across kinds and the conversions between them.
 
 #include <gtest/gtest.h>
+#include <strings.h>
 
 #include <cmath>
 #include <cstdint>
@@ -176,6 +177,16 @@ TEST(DdVariant, CopiesAndAssignmentsAreIndependent) {
     const CDDCommonVariant& alias = text;
     text = alias;
     EXPECT_STREQ(text.getString().ptr(), "kept");
+}
+
+int CaseBlindCompare(const char* a, const char* b) { return strcasecmp(a, b); }
+
+TEST(DdVariant, TextsCompareByBytesWhateverComparisonStringsWereGiven) {
+    auto* saved = CStrPP::strCompare;
+    CStrPP::strCompare = CaseBlindCompare;
+    EXPECT_TRUE(CStrPP("a") == "A");
+    EXPECT_FALSE(CDDCommonVariant("a") == CDDCommonVariant("A"));
+    CStrPP::strCompare = saved;
 }
 
 }  // namespace
