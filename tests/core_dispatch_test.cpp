@@ -15,7 +15,7 @@
 #include "engine/call_trace.h"
 #include "engine/object_kinds.h"
 #include "engine/session.h"
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 extern "C" CAttributeCalculation* GetAttributeCalculation();
 extern "C" void GetAttributeCalcDataCategory(const std::uint16_t** table, std::int32_t* count);
@@ -52,14 +52,6 @@ struct HostCounters {
           messages(host.sink().messages().size()) {}
     bool operator==(const HostCounters&) const = default;
 };
-
-std::vector<std::string> TraceOf(const std::function<void()>& action) {
-    ddhost::CallTrace trace;
-    action();
-    std::vector<std::string> calls;
-    for (const ddhost::TracedCall& call : trace.calls()) calls.push_back(call.Text());
-    return calls;
-}
 
 // The calculate slot declared for T, called through the interface.
 template <class T>

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/call_trace.h"
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
 
@@ -28,14 +28,6 @@ class Tracked : public CDDPersistent {
     int m_number;
     std::vector<int>& m_deleted;
 };
-
-std::vector<std::string> TraceOf(const std::function<void()>& action) {
-    ddhost::CallTrace trace;
-    action();
-    std::vector<std::string> calls;
-    for (const ddhost::TracedCall& call : trace.calls()) calls.push_back(call.Text());
-    return calls;
-}
 
 TEST(TempObjectList, AnEmptyListDeletesNothing) {
     std::vector<int> deleted;

@@ -8,11 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
-
-using Calls = std::vector<std::string>;
 
 constexpr DDObjectId kItems[] = {
     item::trans1_flowrate,
@@ -41,104 +39,30 @@ constexpr ServiceParameter kServiceParameters[] = {
 
 constexpr int kServiceAccessCode = 7294;
 
-const Calls kReadOnly = {"CDDVariable::putHandling(0, false)", "CDDVariable::putHandling(1, false)",
-                         "CDDVariable::putHandling(1, true)"};
-const Calls kWriteThenRead = {
-    "CDDVariable::putHandling(0, false)", "CDDVariable::putHandling(1, false)",
-    "CDDVariable::putHandling(0, true)", "CDDVariable::putHandling(1, true)"};
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (StartsWith(call, prefix)) kept.push_back(call);
-    return kept;
-}
-
-// The trace without the class reset and the enumerators' own calls.
-Calls Steps(const Calls& calls) {
-    Calls kept;
-    for (const std::string& call : calls) {
-        const bool reset = StartsWith(call, "CDDVariableClass::putClassInfo(") &&
-                           call.find(", false)") != std::string::npos;
-        if (!reset && !StartsWith(call, "CDDEnumerator::")) kept.push_back(call);
-    }
-    return kept;
-}
-
-// The calls from the first handling call on.
-Calls FromHandling(const Calls& calls) {
-    for (auto it = calls.begin(); it != calls.end(); ++it)
-        if (StartsWith(*it, "CDDVariable::putHandling")) return Calls(it, calls.end());
-    return {};
-}
-
-Calls Joined(Calls head, const Calls& tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
-
-std::vector<ddhost::StoreCall> Fetches(PluginFixture& f) {
-    std::vector<ddhost::StoreCall> fetches;
-    for (const ddhost::StoreCall& call : f.host.store().calls())
-        if (call.operation == ddhost::StoreOperation::GetCurrentValue) fetches.push_back(call);
-    return fetches;
-}
-
-std::vector<std::int32_t> Values(const CDDVariable& variable) {
-    std::vector<std::int32_t> values;
-    const CDDEnumeratorSet& set = variable.getTypeInfo()->enumerators();
-    for (int i = 0; i < set.getCount(); ++i) values.push_back(set.getItem(i).getValue());
-    return values;
-}
-
-// Fills an object on which the host had already switched read and write handling on.
-std::unique_ptr<CDDVariable> FillWithHandlingOn(PluginFixture& f, DDObjectId id) {
-    std::unique_ptr<CDDObject> object = f.host.store().Copy(id);
-    auto* variable = static_cast<CDDVariable*>(object.get());
-    variable->putHandling(DD_HANDLING_READ, true);
-    variable->putHandling(DD_HANDLING_WRITE, true);
-    ddhost::Calculate(f.calculation, 1, *object);
-    return std::unique_ptr<CDDVariable>(static_cast<CDDVariable*>(object.release()));
-}
-
 }  // namespace
 
 TEST(TransducerFlow, EveryFillEndsAvailableWithTheDirectorysTypeAndClassFlags) {
     PluginFixture f;
-    for (DDObjectId id : kItems) {
-        SCOPED_TRACE(registry::kItems[id].name);
-        const Calls calls = f.Trace(id);
-        ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(calls.back(), "CDDVariable::putAttributesAvailable(true)");
-        EXPECT_EQ(Only(calls, "CDDVariable::putAttributesAvailable").size(), 1u);
-        const auto variable = f.FillAs<CDDVariable>(id);
-        EXPECT_TRUE(variable->getAttributesAvailable());
-        EXPECT_EQ(variable->classInfo().getMask(), registry::kItems[id].classMask);
-        EXPECT_EQ(variable->getTypeInfo()->getType(), registry::kItems[id].type);
-    }
+    ExpectEveryFillEndsAvailableWithTheDirectorysTypeAndClassFlags(f, kItems);
 }
 
 TEST(ServiceAccess, NominalSizeWithTheServiceCodeIsWrittenThenReadBeforeItsUnit) {
     PluginFixture f;
     f.SetValue(item::loc_security_lock, CDDCommonVariant(kServiceAccessCode));
-    EXPECT_EQ(Steps(f.Trace(item::trans1_Nominal_Size)),
-              Joined({"CDDVariable::putLabel(\"\")",
-                      "CDDVariable::putLabel(\"V6H1   Nominal Diameter  |de|V6H1   Nennweite\")",
-                      "CDDVariable::putHelp(\"\")",
-                      "CDDVariable::putHelp(\"Nominal Diameter  |de|Nennweite\")",
-                      "CDDVariableClass::putClassInfo(9, true)",
-                      "CDDVariableClass::putClassInfo(14, true)",
-                      "CDDVariable::setTypeInfo(CDDType(0))", "CDDType::putScalingFactor(1.0)",
-                      "CDDType::putDisplayFormat(\"%G\")", "CDDType::putEditFormat(\"%G\")",
-                      "CDDType::putMaxRangeNo(0)", "CDDType::putDefaultValue(15)",
-                      "CDDType::putMinValues(0, 15)", "CDDType::putMaxValues(0, 300)"},
-                     Joined(kWriteThenRead, {"CDDVariable::putConstantUnit(\"\")",
-                                             "CDDVariable::putConstantUnit(\"mm\")",
-                                             "CDDVariable::putAttributesAvailable(true)"})));
+    EXPECT_EQ(Steps(f.Trace(item::trans1_Nominal_Size), {"CDDEnumerator::"}),
+              Join({{"CDDVariable::putLabel(\"\")",
+                     "CDDVariable::putLabel(\"V6H1   Nominal Diameter  |de|V6H1   Nennweite\")",
+                     "CDDVariable::putHelp(\"\")",
+                     "CDDVariable::putHelp(\"Nominal Diameter  |de|Nennweite\")",
+                     "CDDVariableClass::putClassInfo(9, true)",
+                     "CDDVariableClass::putClassInfo(14, true)",
+                     "CDDVariable::setTypeInfo(CDDType(0))", "CDDType::putScalingFactor(1.0)",
+                     "CDDType::putDisplayFormat(\"%G\")", "CDDType::putEditFormat(\"%G\")",
+                     "CDDType::putMaxRangeNo(0)", "CDDType::putDefaultValue(15)",
+                     "CDDType::putMinValues(0, 15)", "CDDType::putMaxValues(0, 300)"},
+                    kWriteThenRead,
+                    {"CDDVariable::putConstantUnit(\"\")", "CDDVariable::putConstantUnit(\"mm\")",
+                     "CDDVariable::putAttributesAvailable(true)"}}));
     // A float whose default and range are integer variants.
     const auto size = f.FillAs<CDDVariable>(item::trans1_Nominal_Size);
     EXPECT_EQ(size->getTypeInfo()->getDefaultValue().getKind(), CDDCommonVariant::Integer);
@@ -171,10 +95,10 @@ TEST(ServiceAccess, EachServiceParameterFetchesTheCodeOnceAndWritesOnlyWithTheSe
             constexpr DDContext kCtx = 5;
             EXPECT_EQ(
                 FromHandling(f.Trace(parameter.id, kCtx)),
-                Joined(c.writable ? kWriteThenRead : kReadOnly,
-                       {"CDDVariable::putConstantUnit(\"\")",
-                        std::string("CDDVariable::putConstantUnit(\"") + parameter.unit + "\")",
-                        "CDDVariable::putAttributesAvailable(true)"}));
+                Join({c.writable ? kWriteThenRead : kReadOnly,
+                      {"CDDVariable::putConstantUnit(\"\")",
+                       std::string("CDDVariable::putConstantUnit(\"") + parameter.unit + "\")",
+                       "CDDVariable::putAttributesAvailable(true)"}}));
             const std::vector<ddhost::StoreCall> fetches = Fetches(f);
             ASSERT_EQ(fetches.size(), 1u);
             EXPECT_EQ(fetches[0].id, item::loc_security_lock);
@@ -246,7 +170,7 @@ TEST(TransducerFlow, MeasuredValuesHaveNoRangeDefaultOrUnitOfTheirOwn) {
                   (Calls{"CDDType::putScalingFactor(1.0)", "CDDType::putDisplayFormat(\"%G\")",
                          "CDDType::putEditFormat(\"%G\")", "CDDType::putMaxRangeNo(-1)"}));
         EXPECT_EQ(FromHandling(calls),
-                  Joined(kReadOnly, {"CDDVariable::putAttributesAvailable(true)"}));
+                  Join({kReadOnly, {"CDDVariable::putAttributesAvailable(true)"}}));
     }
 }
 
@@ -254,13 +178,14 @@ TEST(TransducerFlow, VortexFrequencySetsItsUnitBeforeItsHandling) {
     PluginFixture f;
     const Calls calls = f.Trace(item::trans1_vortex_frequency);
     EXPECT_EQ(Calls(calls.end() - 6, calls.end()),
-              Joined({"CDDVariable::putConstantUnit(\"\")", "CDDVariable::putConstantUnit(\"Hz\")"},
-                     Joined(kReadOnly, {"CDDVariable::putAttributesAvailable(true)"})));
+              Join({{"CDDVariable::putConstantUnit(\"\")", "CDDVariable::putConstantUnit(\"Hz\")"},
+                    kReadOnly,
+                    {"CDDVariable::putAttributesAvailable(true)"}}));
 }
 
 TEST(TransducerFlow, FlowUnitOffersTheSixteenVolumeFlowCodesInDeviceOrder) {
     PluginFixture f;
-    const Calls steps = Steps(f.Trace(item::trans1_flowrate_unit));
+    const Calls steps = Steps(f.Trace(item::trans1_flowrate_unit), {"CDDEnumerator::"});
     const Calls expectedHead = {"CDDVariable::setTypeInfo(CDDType(4))", "CDDType::putSize(2)",
                                 "CDDType::putMaxEnumIndex(0)", "CDDType::putDefaultValue(24)",
                                 "CDDEnumeratorSet::Add(24)"};
@@ -273,8 +198,8 @@ TEST(TransducerFlow, FlowUnitOffersTheSixteenVolumeFlowCodesInDeviceOrder) {
     EXPECT_TRUE(unit->getHandling(DD_HANDLING_READ));
     EXPECT_TRUE(unit->getHandling(DD_HANDLING_WRITE));
     EXPECT_EQ(unit->getTypeInfo()->getMaxEnumIndex(), 0);
-    EXPECT_EQ(Values(*unit), (std::vector<std::int32_t>{24, 17, 138, 28, 131, 19, 26, 15, 130, 137,
-                                                        18, 30, 22, 16, 136, 253}));
+    EXPECT_EQ(EnumValues(*unit), (std::vector<std::int32_t>{24, 17, 138, 28, 131, 19, 26, 15, 130,
+                                                            137, 18, 30, 22, 16, 136, 253}));
     const CDDEnumeratorSet& set = unit->getTypeInfo()->enumerators();
     // The superscript three is one Windows-1252 byte.
     EXPECT_TRUE(StartsWith(set.getItem(3).getDescription().ptr(), "m\xB3/s  |de|"));
@@ -297,14 +222,14 @@ TEST(TransducerFlow, SetupEnumerationsRepeatTheirDescriptionAsHelpAndMakeNoHandl
     for (const Enumeration& e : {Enumeration{item::trans1_application_medium, {0, 1}, 0},
                                  Enumeration{item::trans1_amplification, {0, 1, 2, 3}, 2}}) {
         SCOPED_TRACE(e.id);
-        const Calls steps = Steps(f.Trace(e.id));
+        const Calls steps = Steps(f.Trace(e.id), {"CDDEnumerator::"});
         EXPECT_EQ(Calls(steps.begin() + 5, steps.begin() + 9),
                   (Calls{"CDDVariable::setTypeInfo(CDDType(4))", "CDDType::putSize(1)",
                          "CDDType::putMaxEnumIndex(0)",
                          "CDDType::putDefaultValue(" + std::to_string(e.defaultValue) + ")"}));
         const auto variable = FillWithHandlingOn(f, e.id);
         EXPECT_TRUE(variable->getHandling(DD_HANDLING_WRITE));
-        EXPECT_EQ(Values(*variable), e.values);
+        EXPECT_EQ(EnumValues(*variable), e.values);
         const CDDEnumeratorSet& set = variable->getTypeInfo()->enumerators();
         for (int i = 0; i < set.getCount(); ++i)
             EXPECT_EQ(set.getItem(i).getHelp(), set.getItem(i).getDescription());

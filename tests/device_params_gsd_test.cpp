@@ -5,14 +5,12 @@
 #include <vector>
 
 #include "interfaces/exports.h"
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 extern "C" void DD_PLUGIN_CALL GetAttributeCalcDataCategory(const std::uint16_t** table,
                                                             std::int32_t* count);
 
 namespace {
-
-using Calls = std::vector<std::string>;
 
 constexpr DDObjectId kFirstGsdItem = item::_TSFGSD_SIFlag;
 constexpr DDObjectId kLastGsdItem = item::_TSFGSD_ChannelProtectionSlot03;
@@ -34,43 +32,8 @@ bool IsChannelSetup(DDObjectId id) {
     return false;
 }
 
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (StartsWith(call, prefix)) kept.push_back(call);
-    return kept;
-}
-
-// The trace without the class reset that every variable makes before its own flags.
-Calls WithoutClassReset(const Calls& calls) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (!StartsWith(call, "CDDVariableClass::putClassInfo(") ||
-            call.find(", false)") == std::string::npos)
-            kept.push_back(call);
-    return kept;
-}
-
-const Calls kWriteThenRead = {
-    "CDDVariable::putHandling(0, false)", "CDDVariable::putHandling(1, false)",
-    "CDDVariable::putHandling(0, true)", "CDDVariable::putHandling(1, true)"};
-const Calls kReadOnly = {"CDDVariable::putHandling(0, false)", "CDDVariable::putHandling(1, false)",
-                         "CDDVariable::putHandling(1, true)"};
-
 Calls HandlingCalls(PluginFixture& f, DDObjectId id) {
     return Only(f.Trace(id), "CDDVariable::putHandling");
-}
-
-// The items whose current value the store was asked for, in order.
-std::vector<DDObjectId> FetchedItems(PluginFixture& f) {
-    std::vector<DDObjectId> ids;
-    for (const ddhost::StoreCall& call : f.host.store().calls())
-        if (call.operation == ddhost::StoreOperation::GetCurrentValue) ids.push_back(call.id);
-    return ids;
 }
 
 const CDDType& TypeOf(const CDDVariable& variable) { return *variable.getTypeInfo(); }

@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
-
-using Calls = std::vector<std::string>;
 
 constexpr DDObjectId kReadItems[] = {item::__TSF__phys_device_man_id, item::__TSF__phys_device_id,
                                      item::__TSF__phys_software_rev, item::__TSF__phys_profile_rev};
@@ -23,24 +21,6 @@ bool IsReadItem(DDObjectId id) {
     for (DDObjectId read : kReadItems)
         if (read == id) return true;
     return false;
-}
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (StartsWith(call, prefix)) kept.push_back(call);
-    return kept;
-}
-
-// The calls from the type on: what follows the label and the class flags.
-Calls FromType(const Calls& calls) {
-    for (auto it = calls.begin(); it != calls.end(); ++it)
-        if (StartsWith(*it, "CDDVariable::setTypeInfo")) return Calls(it, calls.end());
-    return {};
 }
 
 const CDDEnumeratorSet& EnumeratorsOf(const CDDVariable& variable) {
@@ -77,13 +57,10 @@ TEST(IdentityCheck, EveryItemHasOnlyTheEmptyLabelNoHelpAndItsDirectoryClass) {
 
 TEST(IdentityCheck, OnlyReadItemsHandleAndOnlyTheManufacturerIdHasADefault) {
     PluginFixture f;
-    const Calls readOnly = {"CDDVariable::putHandling(0, false)",
-                            "CDDVariable::putHandling(1, false)",
-                            "CDDVariable::putHandling(1, true)"};
     for (DDObjectId id : kIdentityItems) {
         SCOPED_TRACE(id);
         EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"),
-                  IsReadItem(id) ? readOnly : Calls{});
+                  IsReadItem(id) ? kReadOnly : Calls{});
         auto variable = f.FillAs<CDDVariable>(id);
         EXPECT_EQ(variable->getTypeInfo()->hasDefaultValue(), id == item::__TSF__device_man_id);
     }

@@ -3,22 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
-
-using Calls = std::vector<std::string>;
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (StartsWith(call, prefix)) kept.push_back(call);
-    return kept;
-}
 
 // The calls from the type on, up to the first handling call or the end.
 Calls TypeCalls(const Calls& calls) {
@@ -33,8 +20,6 @@ Calls TypeCalls(const Calls& calls) {
     }
     return kept;
 }
-
-const char* Name(DDObjectId id) { return registry::kItems[static_cast<std::size_t>(id)].name; }
 
 const CDDEnumeratorSet& Enumerators(const CDDVariable& variable) {
     return variable.getTypeInfo()->enumerators();
@@ -98,18 +83,14 @@ TEST(PhysicalIdentity, StringsSetSizeAndOnlyTwoSetADefault) {
 
 TEST(PhysicalIdentity, OnlyTheFourTextsAreWritableAndTheTagHasNoHandling) {
     PluginFixture f;
-    const Calls read = {"CDDVariable::putHandling(0, false)", "CDDVariable::putHandling(1, false)",
-                        "CDDVariable::putHandling(1, true)"};
-    Calls readWrite = read;
-    readWrite.push_back("CDDVariable::putHandling(0, true)");
     for (DDObjectId id : {item::phys_software_rev, item::phys_hardware_rev, item::phys_device_id,
                           item::phys_serial_num, item::phys_manufacturer_id}) {
         SCOPED_TRACE(Name(id));
-        EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), read);
+        EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), kReadOnly);
     }
     for (DDObjectId id = item::phys_device_certification; id <= item::phys_install_date; ++id) {
         SCOPED_TRACE(Name(id));
-        EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), readWrite);
+        EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), kReadThenWrite);
     }
     const Calls tag = f.Trace(item::phys_tag_desc);
     EXPECT_EQ(tag.end()[-2], "CDDType::putSize(32)");

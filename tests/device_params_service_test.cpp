@@ -9,11 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
-
-using Calls = std::vector<std::string>;
 
 constexpr DDObjectId kItems[] = {
     item::phys_diagnosis,
@@ -30,74 +28,24 @@ constexpr DDObjectId kItems[] = {
     item::loc_security_lock,
 };
 
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-// The trace without the class reset and without the calls whose text starts with one of the
-// prefixes: what is left shows the order of the item's own steps.
-Calls Steps(const Calls& calls, const std::vector<std::string>& dropped = {}) {
-    Calls kept;
-    for (const std::string& call : calls) {
-        if (StartsWith(call, "CDDVariableClass::putClassInfo(") &&
-            call.find(", false)") != std::string::npos)
-            continue;
-        bool drop = false;
-        for (const std::string& prefix : dropped) drop = drop || StartsWith(call, prefix);
-        if (!drop) kept.push_back(call);
-    }
-    return kept;
-}
-
 std::size_t Count(const Calls& calls, const std::string& prefix) {
     std::size_t count = 0;
     for (const std::string& call : calls) count += StartsWith(call, prefix) ? 1 : 0;
     return count;
 }
 
-std::vector<std::int32_t> Bits(const CDDVariable& variable) {
-    std::vector<std::int32_t> bits;
-    const CDDBitEnumeratorSet& set = variable.getTypeInfo()->bitEnumerators();
-    for (int i = 0; i < set.getCount(); ++i) bits.push_back(set.getItem(i).getBit());
-    return bits;
-}
-
-std::vector<std::int32_t> Values(const CDDVariable& variable) {
-    std::vector<std::int32_t> values;
-    const CDDEnumeratorSet& set = variable.getTypeInfo()->enumerators();
-    for (int i = 0; i < set.getCount(); ++i) values.push_back(set.getItem(i).getValue());
-    return values;
-}
-
 std::string Description(const CDDVariable& variable, int index) {
     return variable.getTypeInfo()->enumerators().getItem(index).getDescription().ptr();
-}
-
-// Fills an object on which the host had already switched read and write handling on.
-std::unique_ptr<CDDVariable> FillWithHandlingOn(PluginFixture& f, DDObjectId id) {
-    std::unique_ptr<CDDObject> object = f.host.store().Copy(id);
-    auto* variable = static_cast<CDDVariable*>(object.get());
-    variable->putHandling(DD_HANDLING_READ, true);
-    variable->putHandling(DD_HANDLING_WRITE, true);
-    ddhost::Calculate(f.calculation, 1, *object);
-    return std::unique_ptr<CDDVariable>(static_cast<CDDVariable*>(object.release()));
 }
 
 }  // namespace
 
 TEST(DeviceServiceItems, EveryFillEndsAvailableWithTheDirectorysTypeAndClassFlags) {
     PluginFixture f;
+    ExpectEveryFillEndsAvailableWithTheDirectorysTypeAndClassFlags(f, kItems);
     for (DDObjectId id : kItems) {
-        SCOPED_TRACE(registry::kItems[id].name);
-        const Calls calls = f.Trace(id);
-        ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(calls.back(), "CDDVariable::putAttributesAvailable(true)");
-        EXPECT_EQ(Count(calls, "CDDVariable::putAttributesAvailable"), 1u);
-        EXPECT_EQ(Count(calls, "CDDVariable::setTypeInfo"), 1u);
-        const auto variable = f.FillAs<CDDVariable>(id);
-        EXPECT_TRUE(variable->getAttributesAvailable());
-        EXPECT_EQ(variable->classInfo().getMask(), registry::kItems[id].classMask);
-        EXPECT_EQ(variable->getTypeInfo()->getType(), registry::kItems[id].type);
+        SCOPED_TRACE(Name(id));
+        EXPECT_EQ(Count(f.Trace(id), "CDDVariable::setTypeInfo"), 1u);
     }
 }
 
@@ -120,7 +68,7 @@ TEST(DiagnosisBits, DiagnosisAddsSeventeenBitsTopByteFirstAfterTheHighestIndex) 
     const auto diagnosis = f.FillAs<CDDVariable>(item::phys_diagnosis);
     constexpr std::int32_t kTopBit = std::numeric_limits<std::int32_t>::min();
     EXPECT_EQ(diagnosis->getTypeInfo()->getMaxBitEnumIndex(), kTopBit);
-    EXPECT_EQ(Bits(*diagnosis),
+    EXPECT_EQ(BitValues(*diagnosis),
               (std::vector<std::int32_t>{0, 0x01000000, 0x02000000, 0x04000000, 0x08000000,
                                          0x10000000, 0x20000000, 0x40000000, kTopBit, 0x00010000,
                                          0x00020000, 0x00040000, 0x00080000, 0x00100000, 0x00200000,
@@ -204,7 +152,7 @@ TEST(PhysicalService, FactoryResetIsWriteOnlyAfterItsTwoEnumerators) {
     EXPECT_FALSE(reset->getHandling(DD_HANDLING_READ));
     EXPECT_TRUE(reset->getHandling(DD_HANDLING_WRITE));
     // The reset values 2506 and 2712 that methods write are no enumerators.
-    EXPECT_EQ(Values(*reset), (std::vector<std::int32_t>{0, 1}));
+    EXPECT_EQ(EnumValues(*reset), (std::vector<std::int32_t>{0, 1}));
     EXPECT_EQ(Description(*reset, 1), reset->getLabel().ptr());
 }
 
@@ -222,7 +170,7 @@ TEST(PhysicalService, DiagnosticCodesShareEnumeratorsAndHelpButNotHandling) {
     const auto current = f.FillAs<CDDVariable>(item::phys_ms_err_code);
     const auto last = FillWithHandlingOn(f, item::phys_ms_last_err_code);
     EXPECT_TRUE(last->getHandling(DD_HANDLING_WRITE));
-    EXPECT_EQ(Values(*current),
+    EXPECT_EQ(EnumValues(*current),
               (std::vector<std::int32_t>{0, 101, 102, 103, 104, 106, 116, 211, 250}));
     const CDDEnumeratorSet& a = current->getTypeInfo()->enumerators();
     const CDDEnumeratorSet& b = last->getTypeInfo()->enumerators();

@@ -3,11 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
-
-using Calls = std::vector<std::string>;
 
 // The two blocks' standard parameters, member by member: physical block, transducer block.
 struct Twins {
@@ -41,58 +39,12 @@ constexpr Twins kTwins[] = {
     {item::phys_disabled_state_alarm_sum, item::trans1_disabled_state_alarm_sum},
 };
 
-const Calls kResetClass = {
-    "CDDVariableClass::putClassInfo(2, false)",  "CDDVariableClass::putClassInfo(15, false)",
-    "CDDVariableClass::putClassInfo(14, false)", "CDDVariableClass::putClassInfo(9, false)",
-    "CDDVariableClass::putClassInfo(10, false)", "CDDVariableClass::putClassInfo(11, false)",
-    "CDDVariableClass::putClassInfo(16, false)", "CDDVariableClass::putClassInfo(13, false)",
-    "CDDVariableClass::putClassInfo(18, false)", "CDDVariableClass::putClassInfo(12, false)",
-};
-const Calls kReadHandling = {"CDDVariable::putHandling(0, false)",
-                             "CDDVariable::putHandling(1, false)",
-                             "CDDVariable::putHandling(1, true)"};
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-bool EndsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (StartsWith(call, prefix)) kept.push_back(call);
-    return kept;
-}
-
-std::string Help(const CDDObject& object) { return object.getHelp().ptr(); }
-std::string Label(const CDDObject& object) { return object.getLabel().ptr(); }
-
-std::vector<std::int32_t> EnumValues(const CDDVariable& variable) {
-    std::vector<std::int32_t> values;
-    const CDDEnumeratorSet& set = variable.getTypeInfo()->enumerators();
-    for (int i = 0; i < set.getCount(); ++i) values.push_back(set.getItem(i).getValue());
-    return values;
-}
-std::vector<std::int32_t> BitValues(const CDDVariable& variable) {
-    std::vector<std::int32_t> values;
-    const CDDBitEnumeratorSet& set = variable.getTypeInfo()->bitEnumerators();
-    for (int i = 0; i < set.getCount(); ++i) values.push_back(set.getItem(i).getBit());
-    return values;
-}
-
 }  // namespace
 
 TEST(StandardBlockParams, BlockObjectsSetTypeNumberAndKindOnly) {
     PluginFixture f;
-    EXPECT_EQ(f.Trace(item::physical_block),
-              (Calls{"CDDBlock::putType(0)", "CDDBlock::putNumber(1)", "CDDBlock::putBlockKind(0)",
-                     "CDDBlock::putAttributesAvailable(true)"}));
-    EXPECT_EQ(f.Trace(item::transducer_block_1),
-              (Calls{"CDDBlock::putType(1)", "CDDBlock::putNumber(1)", "CDDBlock::putBlockKind(0)",
-                     "CDDBlock::putAttributesAvailable(true)"}));
+    EXPECT_EQ(f.Trace(item::physical_block), BlockFill(0, 1));
+    EXPECT_EQ(f.Trace(item::transducer_block_1), BlockFill(1, 1));
     const auto block = f.FillAs<CDDBlock>(item::transducer_block_1);
     EXPECT_FALSE(block->hasLabel());
     EXPECT_FALSE(block->hasHelp());
@@ -119,7 +71,7 @@ TEST(StandardBlockParams, PhysBlockObjectMakesTheFramesExampleCalls) {
          "CDDEnumerator::putDescription(\"Physical Block  |de|Physical Block  |fr|Bloc "
          "physique  |it|Blocco fisico  |es|Bloque f\xEDsico\")",
          "CDDEnumerator::putHelp(\"\")", "CDDEnumeratorSet::Add(1)"});
-    expected.insert(expected.end(), kReadHandling.begin(), kReadHandling.end());
+    expected.insert(expected.end(), kReadOnly.begin(), kReadOnly.end());
     expected.push_back("CDDVariable::putAttributesAvailable(true)");
     EXPECT_EQ(calls, expected);
 }
@@ -191,10 +143,7 @@ TEST(StandardBlockParams, TransducerWritablesMakeNoHandlingCall) {
     }
     for (DDObjectId id : {item::phys_strategy, item::phys_alert_key, item::phys_target_mode}) {
         SCOPED_TRACE(registry::kItems[static_cast<std::size_t>(id)].name);
-        EXPECT_EQ(
-            Only(f.Trace(id), "CDDVariable::putHandling"),
-            (Calls{"CDDVariable::putHandling(0, false)", "CDDVariable::putHandling(1, false)",
-                   "CDDVariable::putHandling(1, true)", "CDDVariable::putHandling(0, true)"}));
+        EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), kReadThenWrite);
     }
 }
 
@@ -281,37 +230,5 @@ TEST(StandardBlockParams, EveryItemEndsAvailableWithItsDirectoryTypeAndClasses) 
         if (twins.trans > item::trans1_blk_num_view_lists) ids.push_back(twins.trans);
     ASSERT_EQ(ids.size(), 68u);
 
-    auto plainBytes = [](const char* text) {
-        // Single-byte Western texts: no C1 control range, no UTF-8 lead byte of an accent.
-        for (const char* c = text; *c; ++c) {
-            const auto byte = static_cast<unsigned char>(*c);
-            if ((byte >= 0x80 && byte <= 0x9F) || byte == 0xC3) return false;
-        }
-        return true;
-    };
-    for (DDObjectId id : ids) {
-        const registry::ItemInfo& info = registry::kItems[static_cast<std::size_t>(id)];
-        SCOPED_TRACE(info.name);
-        EXPECT_EQ(f.Trace(id).back(), info.kind == DD_KIND_BLOCK
-                                          ? "CDDBlock::putAttributesAvailable(true)"
-                                          : "CDDVariable::putAttributesAvailable(true)");
-        const std::unique_ptr<CDDObject> object = f.Fill(id);
-        EXPECT_TRUE(object->getAttributesAvailable());
-        if (info.kind == DD_KIND_BLOCK) continue;
-        const auto& variable = static_cast<const CDDVariable&>(*object);
-        EXPECT_EQ(variable.classInfo().getMask(), info.classMask);
-        EXPECT_EQ(variable.getTypeInfo()->getType(), info.type);
-        EXPECT_TRUE(plainBytes(variable.getLabel().ptr()));
-        EXPECT_TRUE(plainBytes(variable.getHelp().ptr()));
-        const CDDEnumeratorSet& enumerators = variable.getTypeInfo()->enumerators();
-        for (int i = 0; i < enumerators.getCount(); ++i) {
-            EXPECT_TRUE(plainBytes(enumerators.getItem(i).getDescription().ptr()));
-            EXPECT_TRUE(enumerators.getItem(i).getHelp().IsEmpty());
-        }
-        const CDDBitEnumeratorSet& bits = variable.getTypeInfo()->bitEnumerators();
-        for (int i = 0; i < bits.getCount(); ++i) {
-            EXPECT_TRUE(plainBytes(bits.getItem(i).getDescription().ptr()));
-            EXPECT_TRUE(bits.getItem(i).getHelp().IsEmpty());
-        }
-    }
+    ExpectEveryFactoryEndsAvailableWithItsDirectoryTypeAndClasses(f, ids);
 }

@@ -13,6 +13,7 @@
 
 #include "engine/object_kinds.h"
 #include "support/logging_host.h"
+#include "support/trace_helpers.h"
 
 namespace {
 
@@ -71,10 +72,6 @@ std::vector<DDObjectId> RowItems(const registry::CommandRow& row) {
 std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
-}
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.rfind(prefix, 0) == 0;
 }
 
 std::size_t IndexOf(const std::vector<std::string>& events, const std::string& event) {

@@ -9,11 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
-
-using Calls = std::vector<std::string>;
 
 // The float items whose display format follows the output decimal point.
 constexpr DDObjectId kFollowers[] = {
@@ -41,47 +39,10 @@ constexpr DDObjectId kVariables[] = {
     item::func1_lo_lo_lim,
 };
 
-const Calls kResetClass = {
-    "CDDVariableClass::putClassInfo(2, false)",  "CDDVariableClass::putClassInfo(15, false)",
-    "CDDVariableClass::putClassInfo(14, false)", "CDDVariableClass::putClassInfo(9, false)",
-    "CDDVariableClass::putClassInfo(10, false)", "CDDVariableClass::putClassInfo(11, false)",
-    "CDDVariableClass::putClassInfo(16, false)", "CDDVariableClass::putClassInfo(13, false)",
-    "CDDVariableClass::putClassInfo(18, false)", "CDDVariableClass::putClassInfo(12, false)",
-};
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (StartsWith(call, prefix)) kept.push_back(call);
-    return kept;
-}
-
 // The calls after the help, with the class reset left out.
 Calls AfterTexts(const Calls& calls) {
-    Calls kept;
-    for (const std::string& call : calls) {
-        if (StartsWith(call, "CDDVariable::putLabel") || StartsWith(call, "CDDVariable::putHelp"))
-            continue;
-        if (StartsWith(call, "CDDVariableClass::putClassInfo(") &&
-            call.find(", false)") != std::string::npos)
-            continue;
-        kept.push_back(call);
-    }
-    return kept;
+    return Steps(calls, {"CDDVariable::putLabel", "CDDVariable::putHelp"});
 }
-
-std::vector<DDObjectId> Fetches(PluginFixture& f) {
-    std::vector<DDObjectId> ids;
-    for (const ddhost::StoreCall& call : f.host.store().calls())
-        if (call.operation == ddhost::StoreOperation::GetCurrentValue) ids.push_back(call.id);
-    return ids;
-}
-
-const char* Name(DDObjectId id) { return registry::kItems[static_cast<std::size_t>(id)].name; }
 
 std::string DisplayFormat(const CDDVariable& variable) {
     return variable.getTypeInfo()->getDisplayFormat().ptr();
@@ -94,17 +55,7 @@ std::string EditFormat(const CDDVariable& variable) {
 
 TEST(Function1Output, EveryFillEndsAvailableWithTheDirectorysTypeAndClassFlags) {
     PluginFixture f;
-    for (DDObjectId id : kVariables) {
-        SCOPED_TRACE(Name(id));
-        const Calls calls = f.Trace(id);
-        ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(calls.back(), "CDDVariable::putAttributesAvailable(true)");
-        EXPECT_EQ(Only(calls, "CDDVariable::putAttributesAvailable").size(), 1u);
-        const auto variable = f.FillAs<CDDVariable>(id);
-        EXPECT_TRUE(variable->getAttributesAvailable());
-        EXPECT_EQ(variable->classInfo().getMask(), registry::kItems[id].classMask);
-        EXPECT_EQ(variable->getTypeInfo()->getType(), registry::kItems[id].type);
-    }
+    ExpectEveryFillEndsAvailableWithTheDirectorysTypeAndClassFlags(f, kVariables);
 }
 
 TEST(DecimalPointFormat, EachCodeSelectsItsFormatOnEveryFollowerAndTheEditFormatStays) {
@@ -124,7 +75,7 @@ TEST(DecimalPointFormat, EachCodeSelectsItsFormatOnEveryFollowerAndTheEditFormat
             const auto variable = f.FillAs<CDDVariable>(id);
             EXPECT_EQ(DisplayFormat(*variable), c.format);
             EXPECT_EQ(EditFormat(*variable), "%G");
-            EXPECT_EQ(Fetches(f), std::vector<DDObjectId>{item::func1_out_decimal_point});
+            EXPECT_EQ(FetchedItems(f), std::vector<DDObjectId>{item::func1_out_decimal_point});
         }
     }
 }
@@ -166,7 +117,7 @@ TEST(DecimalPointFormat, TheOutputDefaultGivesTwoDecimalsAndNoOtherItemDecides) 
         SCOPED_TRACE(Name(id));
         f.host.store().ClearCalls();
         const Calls calls = f.Trace(id);
-        EXPECT_TRUE(Fetches(f).empty());
+        EXPECT_TRUE(FetchedItems(f).empty());
         EXPECT_LE(Only(calls, "CDDType::putDisplayFormat").size(), 1u);
     }
     EXPECT_EQ(DisplayFormat(*f.FillAs<CDDVariable>(item::func1_out_upper_range_value)), "%G");
@@ -294,12 +245,7 @@ TEST(Function1Limits, LimitsMakeNoHandlingCallAndCheckTheirOrderAfterAnEdit) {
         EXPECT_EQ(value.getKind(), CDDCommonVariant::Float);
         EXPECT_EQ(std::bit_cast<std::uint64_t>(value.getDouble()), bits[i]);
         EXPECT_EQ(EditFormat(*variable), "%G");
-        const CDDDefinitionList* actions = variable->getPostEditActions();
-        ASSERT_NE(actions, nullptr);
-        ASSERT_EQ(actions->getCount(), 1);
-        EXPECT_EQ(actions->getItem(0).definition.getID(), item::meth_check_lokal_limits);
-        EXPECT_EQ(actions->getItem(0).first, -1);
-        EXPECT_EQ(actions->getItem(0).second, -1);
+        ExpectOnePostEditAction(*variable, item::meth_check_lokal_limits);
     }
     EXPECT_TRUE(StartsWith(f.Fill(item::func1_hi_lim)->getLabel().ptr(),
                            "Upper Limit Warning  |de|Warngrenze Oben  |fr|Limite d'avertissement "

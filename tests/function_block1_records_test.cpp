@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 // Function block 1 (analog input): the status bytes, the channel, the filter time, the
 // hysteresis, the four alarm records and the simulation items; and the loop over every factory
@@ -13,42 +13,10 @@
 
 namespace {
 
-using Calls = std::vector<std::string>;
-using Values = std::vector<std::int32_t>;
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (StartsWith(call, prefix)) kept.push_back(call);
-    return kept;
-}
-// The calls after the class flags: type, value list, handling and the end.
-Calls AfterClass(const Calls& calls) {
-    auto at = calls.begin();
-    while (at != calls.end() && !StartsWith(*at, "CDDVariable::setTypeInfo")) ++at;
-    return Calls(at, calls.end());
-}
-const char* Name(DDObjectId id) { return registry::kItems[static_cast<std::size_t>(id)].name; }
 std::string English(const char* text) {
     const std::string whole(text);
     return whole.substr(0, whole.find("  |"));
 }
-
-Values EnumValues(const CDDVariable& variable) {
-    Values values;
-    const CDDEnumeratorSet& set = variable.getTypeInfo()->enumerators();
-    for (int i = 0; i < set.getCount(); ++i) values.push_back(set.getItem(i).getValue());
-    return values;
-}
-
-const Calls kRead = {"CDDVariable::putHandling(0, false)", "CDDVariable::putHandling(1, false)",
-                     "CDDVariable::putHandling(1, true)"};
-const Calls kReadWrite = {"CDDVariable::putHandling(0, false)",
-                          "CDDVariable::putHandling(1, false)", "CDDVariable::putHandling(1, true)",
-                          "CDDVariable::putHandling(0, true)"};
 
 // One alarm record: its five consecutive items and the limit whose texts its state takes.
 struct AlarmRecord {
@@ -105,13 +73,14 @@ TEST(FunctionBlock1Records, StatusBytesOfferTheHundredProfileValues) {
         EXPECT_EQ(std::string(same.getItem(i).getDescription().ptr()),
                   set.getItem(i).getDescription().ptr());
     }
-    const Calls calls = AfterClass(f.Trace(item::func1_out_status));
+    const Calls calls = FromType(f.Trace(item::func1_out_status));
     ASSERT_GE(calls.size(), 4u);
     EXPECT_EQ(Calls(calls.begin(), calls.begin() + 4),
               (Calls{"CDDVariable::setTypeInfo(CDDType(4))", "CDDType::putSize(1)",
                      "CDDType::putMaxEnumIndex(163)", "CDDEnumerator::putValue(0)"}));
-    EXPECT_EQ(Only(calls, "CDDVariable::putHandling"), kRead);
-    EXPECT_EQ(Only(f.Trace(item::func1_simulate_status), "CDDVariable::putHandling"), kReadWrite);
+    EXPECT_EQ(Only(calls, "CDDVariable::putHandling"), kReadOnly);
+    EXPECT_EQ(Only(f.Trace(item::func1_simulate_status), "CDDVariable::putHandling"),
+              kReadThenWrite);
     EXPECT_EQ(out->getHelp(), simulation->getHelp());
     EXPECT_NE(out->getLabel(), simulation->getLabel());
 }
@@ -156,7 +125,7 @@ TEST(FunctionBlock1Records, StatusByteTextsFollowTheirBitsButForSixRows) {
 
 TEST(FunctionBlock1Records, FilterTimeSetsAnIntDefaultAndItsUnitBeforeTheHandling) {
     PluginFixture f;
-    EXPECT_EQ(AfterClass(f.Trace(item::func1_pv_ftime)),
+    EXPECT_EQ(FromType(f.Trace(item::func1_pv_ftime)),
               (Calls{"CDDVariable::setTypeInfo(CDDType(0))", "CDDType::putScalingFactor(1.0)",
                      "CDDType::putDisplayFormat(\"%G\")", "CDDType::putEditFormat(\"%G\")",
                      "CDDType::putMaxRangeNo(-1)", "CDDType::putDefaultValue(0)",
@@ -180,7 +149,7 @@ TEST(FunctionBlock1Records, FilterTimeSetsAnIntDefaultAndItsUnitBeforeTheHandlin
 
 TEST(FunctionBlock1Records, ChannelAndSimulationAreReadAndWritten) {
     PluginFixture f;
-    EXPECT_EQ(AfterClass(f.Trace(item::func1_channel)),
+    EXPECT_EQ(FromType(f.Trace(item::func1_channel)),
               (Calls{"CDDVariable::setTypeInfo(CDDType(3))", "CDDType::putSize(2)",
                      "CDDType::putScalingFactor(1.0)", "CDDType::putDisplayFormat(\"%u\")",
                      "CDDType::putEditFormat(\"%u\")", "CDDType::putMaxRangeNo(-1)",
@@ -188,7 +157,7 @@ TEST(FunctionBlock1Records, ChannelAndSimulationAreReadAndWritten) {
                      "CDDVariable::putHandling(1, true)", "CDDVariable::putHandling(0, true)",
                      "CDDVariable::putAttributesAvailable(true)"}));
     const Calls value = f.Trace(item::func1_simulate_value);
-    EXPECT_EQ(Only(value, "CDDVariable::putHandling"), kReadWrite);
+    EXPECT_EQ(Only(value, "CDDVariable::putHandling"), kReadThenWrite);
     EXPECT_TRUE(Only(value, "CDDType::putDefaultValue").empty());
     EXPECT_TRUE(Only(value, "CDDVariable::putConstantUnit").empty());
 
@@ -198,7 +167,7 @@ TEST(FunctionBlock1Records, ChannelAndSimulationAreReadAndWritten) {
     EXPECT_TRUE(StartsWith(enabled->getTypeInfo()->enumerators().getItem(1).getDescription().ptr(),
                            "Enabled  |de|"));
     EXPECT_EQ(Only(f.Trace(item::func1_simulation_enabled), "CDDVariable::putHandling"),
-              kReadWrite);
+              kReadThenWrite);
 }
 
 TEST(FunctionBlock1Records, AlarmRecordsAreFiveReadOnlyMembersEach) {
@@ -211,7 +180,7 @@ TEST(FunctionBlock1Records, AlarmRecordsAreFiveReadOnlyMembersEach) {
         const DDObjectId subcode = record.first + 3;
         const DDObjectId value = record.first + 4;
         for (DDObjectId id = unacknowledged; id <= value; ++id)
-            EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), kRead);
+            EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), kReadOnly);
 
         const auto unack = f.FillAs<CDDVariable>(unacknowledged);
         EXPECT_EQ(unack->getTypeInfo()->getSize(), 1);
@@ -234,7 +203,7 @@ TEST(FunctionBlock1Records, AlarmRecordsAreFiveReadOnlyMembersEach) {
                   English(stateVariable->getLabel().ptr()));
 
         EXPECT_EQ(
-            AfterClass(f.Trace(timeStamp)),
+            FromType(f.Trace(timeStamp)),
             (Calls{"CDDVariable::setTypeInfo(CDDType(18))", "CDDVariable::putHandling(0, false)",
                    "CDDVariable::putHandling(1, false)", "CDDVariable::putHandling(1, true)",
                    "CDDVariable::putAttributesAvailable(true)"}));
@@ -268,44 +237,5 @@ TEST(FunctionBlock1Records, EveryFactoryEndsAvailableWithItsDirectoryTypeAndClas
         ids.push_back(id);
     ASSERT_EQ(ids.size(), 55u);
 
-    auto plainBytes = [](const char* text) {
-        // Single-byte Western texts: no C1 control range, no UTF-8 lead byte of an accent.
-        for (const char* c = text; *c; ++c) {
-            const auto byte = static_cast<unsigned char>(*c);
-            if ((byte >= 0x80 && byte <= 0x9F) || byte == 0xC3) return false;
-        }
-        return true;
-    };
-    for (DDObjectId id : ids) {
-        const registry::ItemInfo& info = registry::kItems[static_cast<std::size_t>(id)];
-        SCOPED_TRACE(info.name);
-        const std::string kind = info.kind == DD_KIND_BLOCK        ? "CDDBlock"
-                                 : info.kind == DD_KIND_COLLECTION ? "CDDCollection"
-                                                                   : "CDDVariable";
-        EXPECT_EQ(f.Trace(id).back(), kind + "::putAttributesAvailable(true)");
-        const std::unique_ptr<CDDObject> object = f.Fill(id);
-        EXPECT_TRUE(object->getAttributesAvailable());
-        if (info.kind == DD_KIND_COLLECTION) {
-            const CDDMemberSet& members =
-                *static_cast<const CDDCollection&>(*object).getMemberSet();
-            for (int i = 0; i < members.getCount(); ++i)
-                EXPECT_TRUE(plainBytes(members.getItem(i).getDescription().ptr()));
-        }
-        if (info.kind != DD_KIND_VARIABLE) continue;
-        const auto& variable = static_cast<const CDDVariable&>(*object);
-        EXPECT_EQ(variable.classInfo().getMask(), info.classMask);
-        EXPECT_EQ(variable.getTypeInfo()->getType(), info.type);
-        EXPECT_TRUE(plainBytes(variable.getLabel().ptr()));
-        EXPECT_TRUE(plainBytes(variable.getHelp().ptr()));
-        const CDDEnumeratorSet& enumerators = variable.getTypeInfo()->enumerators();
-        for (int i = 0; i < enumerators.getCount(); ++i) {
-            EXPECT_TRUE(plainBytes(enumerators.getItem(i).getDescription().ptr()));
-            EXPECT_TRUE(enumerators.getItem(i).getHelp().IsEmpty());
-        }
-        const CDDBitEnumeratorSet& bits = variable.getTypeInfo()->bitEnumerators();
-        for (int i = 0; i < bits.getCount(); ++i) {
-            EXPECT_TRUE(plainBytes(bits.getItem(i).getDescription().ptr()));
-            EXPECT_TRUE(bits.getItem(i).getHelp().IsEmpty());
-        }
-    }
+    ExpectEveryFactoryEndsAvailableWithItsDirectoryTypeAndClasses(f, ids);
 }

@@ -10,23 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
 
-using Calls = std::vector<std::string>;
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
 bool Has(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
-
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (StartsWith(call, prefix)) kept.push_back(call);
-    return kept;
-}
 
 struct Row {
     std::int32_t value;
@@ -71,15 +59,12 @@ std::string Tags(const std::string& text) {
 
 TEST(Function1Units, EveryFillEndsAvailableWithTheDirectorysTypeAndClassFlags) {
     PluginFixture f;
-    for (DDObjectId id : {item::func1_pv_unit, item::func1_out_unit}) {
-        SCOPED_TRACE(registry::kItems[id].name);
+    constexpr DDObjectId kUnitVariables[] = {item::func1_pv_unit, item::func1_out_unit};
+    ExpectEveryFillEndsAvailableWithTheDirectorysTypeAndClassFlags(f, kUnitVariables);
+    for (DDObjectId id : kUnitVariables) {
+        SCOPED_TRACE(Name(id));
         const Calls calls = f.Trace(id);
-        ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(calls.back(), "CDDVariable::putAttributesAvailable(true)");
-        EXPECT_EQ(Only(calls, "CDDVariable::putAttributesAvailable").size(), 1u);
         const auto variable = f.FillAs<CDDVariable>(id);
-        EXPECT_EQ(variable->classInfo().getMask(), registry::kItems[id].classMask);
-        EXPECT_EQ(variable->getTypeInfo()->getType(), registry::kItems[id].type);
         EXPECT_EQ(variable->getTypeInfo()->getSize(), 2);
         EXPECT_TRUE(variable->getHandling(DD_HANDLING_READ));
         EXPECT_TRUE(variable->getHandling(DD_HANDLING_WRITE));

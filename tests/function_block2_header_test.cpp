@@ -4,45 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
-
-using Calls = std::vector<std::string>;
-
-const Calls kResetClass = {
-    "CDDVariableClass::putClassInfo(2, false)",  "CDDVariableClass::putClassInfo(15, false)",
-    "CDDVariableClass::putClassInfo(14, false)", "CDDVariableClass::putClassInfo(9, false)",
-    "CDDVariableClass::putClassInfo(10, false)", "CDDVariableClass::putClassInfo(11, false)",
-    "CDDVariableClass::putClassInfo(16, false)", "CDDVariableClass::putClassInfo(13, false)",
-    "CDDVariableClass::putClassInfo(18, false)", "CDDVariableClass::putClassInfo(12, false)",
-};
-const Calls kResetHandling = {"CDDVariable::putHandling(0, false)",
-                              "CDDVariable::putHandling(1, false)"};
 
 // The variables that this block's header, modes and output consist of.
 constexpr DDObjectId kFirstVariable = item::func2_blk_reserve;
 constexpr DDObjectId kLastVariable = item::func2_out_total_status;
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-Calls Without(const Calls& calls, const std::vector<std::string>& prefixes) {
-    Calls kept;
-    for (const std::string& call : calls) {
-        bool drop = false;
-        for (const std::string& prefix : prefixes) drop = drop || StartsWith(call, prefix);
-        if (!drop) kept.push_back(call);
-    }
-    return kept;
-}
-
-Calls Join(std::initializer_list<Calls> parts) {
-    Calls joined;
-    for (const Calls& part : parts) joined.insert(joined.end(), part.begin(), part.end());
-    return joined;
-}
 
 // The language tags of a multilingual text, in order.
 std::vector<std::string> Tags(const std::string& text) {
@@ -53,16 +21,11 @@ std::vector<std::string> Tags(const std::string& text) {
 }
 const std::vector<std::string> kAllLanguages = {"de", "fr", "it", "es"};
 
-std::string Label(const CDDObject& object) { return object.getLabel().ptr(); }
-std::string Help(const CDDObject& object) { return object.getHelp().ptr(); }
-
 }  // namespace
 
 TEST(FunctionBlock2Header, BlockObjectIsTheSecondFunctionBlock) {
     PluginFixture f;
-    EXPECT_EQ(f.Trace(item::function_block_2),
-              (Calls{"CDDBlock::putType(2)", "CDDBlock::putNumber(2)", "CDDBlock::putBlockKind(0)",
-                     "CDDBlock::putAttributesAvailable(true)"}));
+    EXPECT_EQ(f.Trace(item::function_block_2), BlockFill(2, 2));
 }
 
 TEST(FunctionBlock2Header, CollectionsNameTheirMembersInOrder) {

@@ -6,15 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
 
-using Calls = std::vector<std::string>;
-
 constexpr DDObjectId kSettings[] = {item::func2_channel, item::func2_alarm_hys,
                                     item::func2_hi_hi_lim, item::func2_hi_lim};
-constexpr DDObjectId kReadOnly[] = {
+constexpr DDObjectId kReadOnlyItems[] = {
     item::func2_TOT_hi_alm_state,
     item::func2_TOT_hi_alm_value,
     item::func2_TOT_hi_hi_alm_state,
@@ -31,13 +29,6 @@ constexpr DDObjectId kReadOnly[] = {
     item::func2_hi_alm_value,
 };
 
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (call.compare(0, prefix.size(), prefix) == 0) kept.push_back(call);
-    return kept;
-}
-
 // The calls after the class flags, up to the handling.
 Calls TypeCalls(const Calls& calls) {
     Calls kept;
@@ -49,7 +40,7 @@ Calls TypeCalls(const Calls& calls) {
 
 std::vector<DDObjectId> AllItems() {
     std::vector<DDObjectId> ids(std::begin(kSettings), std::end(kSettings));
-    ids.insert(ids.end(), std::begin(kReadOnly), std::end(kReadOnly));
+    ids.insert(ids.end(), std::begin(kReadOnlyItems), std::end(kReadOnlyItems));
     return ids;
 }
 
@@ -59,12 +50,7 @@ TEST(FunctionBlock2Limits, EveryFillEndsAvailableWithTheDirectorysClassFlags) {
     PluginFixture f;
     for (DDObjectId id : AllItems()) {
         SCOPED_TRACE(registry::kItems[id].name);
-        const Calls calls = f.Trace(id);
-        EXPECT_EQ(calls.back(), "CDDVariable::putAttributesAvailable(true)");
-        EXPECT_EQ(Only(calls, "CDDVariable::putAttributesAvailable").size(), 1u);
-        const auto variable = f.FillAs<CDDVariable>(id);
-        EXPECT_TRUE(variable->getAttributesAvailable());
-        EXPECT_EQ(variable->classInfo().getMask(), registry::kItems[id].classMask);
+        ExpectFillEndsAvailableWithTheDirectorysClassFlags(f, id);
     }
     for (const ddhost::StoreCall& call : f.host.store().calls())
         EXPECT_NE(call.operation, ddhost::StoreOperation::GetCurrentValue);
@@ -101,17 +87,13 @@ TEST(FunctionBlock2Limits, CollectionCopiesTakeTheTypeOfWhatTheyCopyNotTheDirect
 
 TEST(FunctionBlock2Limits, SettingsAreReadThenWrittenAndRecordsAreReadOnly) {
     PluginFixture f;
-    const Calls reset = {"CDDVariable::putHandling(0, false)", "CDDVariable::putHandling(1, false)",
-                         "CDDVariable::putHandling(1, true)"};
-    Calls readWrite = reset;
-    readWrite.push_back("CDDVariable::putHandling(0, true)");
     for (DDObjectId id : kSettings) {
         SCOPED_TRACE(registry::kItems[id].name);
-        EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), readWrite);
+        EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), kReadThenWrite);
     }
-    for (DDObjectId id : kReadOnly) {
+    for (DDObjectId id : kReadOnlyItems) {
         SCOPED_TRACE(registry::kItems[id].name);
-        EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), reset);
+        EXPECT_EQ(Only(f.Trace(id), "CDDVariable::putHandling"), kReadOnly);
     }
 }
 

@@ -3,40 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
-
-using Calls = std::vector<std::string>;
-
-const Calls kResetClass = {
-    "CDDVariableClass::putClassInfo(2, false)",  "CDDVariableClass::putClassInfo(15, false)",
-    "CDDVariableClass::putClassInfo(14, false)", "CDDVariableClass::putClassInfo(9, false)",
-    "CDDVariableClass::putClassInfo(10, false)", "CDDVariableClass::putClassInfo(11, false)",
-    "CDDVariableClass::putClassInfo(16, false)", "CDDVariableClass::putClassInfo(13, false)",
-    "CDDVariableClass::putClassInfo(18, false)", "CDDVariableClass::putClassInfo(12, false)",
-};
-const Calls kReadOnly = {"CDDVariable::putHandling(0, false)", "CDDVariable::putHandling(1, false)",
-                         "CDDVariable::putHandling(1, true)"};
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (StartsWith(call, prefix)) kept.push_back(call);
-    return kept;
-}
-
-// The calls from the first one that starts with `prefix` on.
-Calls From(const Calls& calls, const std::string& prefix) {
-    for (std::size_t i = 0; i < calls.size(); ++i)
-        if (StartsWith(calls[i], prefix))
-            return Calls(calls.begin() + static_cast<long>(i), calls.end());
-    return {};
-}
 
 std::string Description(const CDDVariable& variable, std::int32_t value) {
     const CDDEnumeratorSet& set = variable.getTypeInfo()->enumerators();

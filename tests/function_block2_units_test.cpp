@@ -8,41 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
 
-using Calls = std::vector<std::string>;
 using Ids = std::vector<DDObjectId>;
 
 constexpr DDObjectId kSettings[] = {item::func2_tot_units, item::func2_reset_tot,
                                     item::func2_mode_tot,  item::func2_fail_tot,
                                     item::func2_polar_tot, item::func2_UserUnit};
 constexpr DDObjectId kRelations[] = {item::FUNC2_TOT_UNIT, item::FLOW_UNIT, item::VOLUME_UNIT};
-
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (call.compare(0, prefix.size(), prefix) == 0) kept.push_back(call);
-    return kept;
-}
-
-// Fills an object on which the host had already switched read and write handling on.
-std::unique_ptr<CDDVariable> FillWithHandlingOn(PluginFixture& f, DDObjectId id) {
-    std::unique_ptr<CDDObject> object = f.host.store().Copy(id);
-    auto* variable = static_cast<CDDVariable*>(object.get());
-    variable->putHandling(DD_HANDLING_READ, true);
-    variable->putHandling(DD_HANDLING_WRITE, true);
-    ddhost::Calculate(f.calculation, 1, *object);
-    return std::unique_ptr<CDDVariable>(static_cast<CDDVariable*>(object.release()));
-}
-
-std::vector<std::int32_t> Values(const CDDVariable& variable) {
-    std::vector<std::int32_t> values;
-    const CDDEnumeratorSet& set = variable.getTypeInfo()->enumerators();
-    for (int i = 0; i < set.getCount(); ++i) values.push_back(set.getItem(i).getValue());
-    return values;
-}
 
 Ids Reread(const CDDUnit& unit) {
     Ids ids;
@@ -89,7 +64,7 @@ TEST(FunctionBlock2Units, TotalizerUnitPassesIndexZeroAndOffersSixVolumeUnits) {
 
     const auto unit = f.FillAs<CDDVariable>(item::func2_tot_units);
     EXPECT_EQ(unit->getTypeInfo()->getDefaultValue().getKind(), CDDCommonVariant::Integer);
-    EXPECT_EQ(Values(*unit), (std::vector<std::int32_t>{41, 43, 112, 42, 40, 253}));
+    EXPECT_EQ(EnumValues(*unit), (std::vector<std::int32_t>{41, 43, 112, 42, 40, 253}));
     EXPECT_EQ(unit->getLabel(), unit->getHelp());
     const CDDEnumeratorSet& set = unit->getTypeInfo()->enumerators();
     EXPECT_STREQ(set.getItem(0).getDescription().ptr(), "l");
@@ -124,7 +99,7 @@ TEST(FunctionBlock2Units, CountingSettingsOfferOnlyTheDevicesValues) {
                   (Calls{"CDDType::putSize(1)",
                          "CDDType::putMaxEnumIndex(" + std::to_string(c.maxIndex) + ")"}));
         const auto variable = f.FillAs<CDDVariable>(c.id);
-        EXPECT_EQ(Values(*variable), c.values);
+        EXPECT_EQ(EnumValues(*variable), c.values);
         const CDDEnumeratorSet& set = variable->getTypeInfo()->enumerators();
         for (int i = 0; i < set.getCount(); ++i) EXPECT_STREQ(set.getItem(i).getHelp().ptr(), "");
     }

@@ -7,43 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/trace_helpers.h"
 
 namespace {
 
-using Calls = std::vector<std::string>;
-
 constexpr DDObjectId kLocalLimits[] = {item::func1_lo_lim_local, item::func1_lo_lo_lim_local,
                                        item::func1_hi_lim_local, item::func1_hi_hi_lim_local};
-
-Calls Only(const Calls& calls, const std::string& prefix) {
-    Calls kept;
-    for (const std::string& call : calls)
-        if (call.compare(0, prefix.size(), prefix) == 0) kept.push_back(call);
-    return kept;
-}
-
-std::vector<ddhost::StoreCall> Fetches(PluginFixture& f) {
-    std::vector<ddhost::StoreCall> fetches;
-    for (const ddhost::StoreCall& call : f.host.store().calls())
-        if (call.operation == ddhost::StoreOperation::GetCurrentValue) fetches.push_back(call);
-    return fetches;
-}
 
 }  // namespace
 
 TEST(LocalLimits, EveryFillEndsAvailableWithTheDirectorysTypeAndClassFlags) {
     PluginFixture f;
+    ExpectEveryFillEndsAvailableWithTheDirectorysTypeAndClassFlags(f, kLocalLimits);
     for (DDObjectId id : kLocalLimits) {
         SCOPED_TRACE(registry::kItems[id].name);
-        const Calls calls = f.Trace(id);
-        EXPECT_EQ(calls.back(), "CDDVariable::putAttributesAvailable(true)");
-        EXPECT_EQ(Only(calls, "CDDVariable::putAttributesAvailable").size(), 1u);
         const auto variable = f.FillAs<CDDVariable>(id);
-        EXPECT_TRUE(variable->getAttributesAvailable());
-        EXPECT_EQ(variable->classInfo().getMask(), registry::kItems[id].classMask);
         EXPECT_EQ(variable->classInfo().getMask(), 4096u);
-        EXPECT_EQ(variable->getTypeInfo()->getType(), registry::kItems[id].type);
         // The output decimal point's own default asks for two decimals.
         EXPECT_STREQ(variable->getTypeInfo()->getDisplayFormat().ptr(), ".2f");
     }
@@ -124,11 +103,7 @@ TEST(LocalLimits, DefaultsAreDoublesOpenAtBothEndsAndTheLimitCheckRunsAfterAnEdi
     PluginFixture f;
     for (DDObjectId id : kLocalLimits) {
         SCOPED_TRACE(registry::kItems[id].name);
-        std::unique_ptr<CDDObject> object = f.host.store().Copy(id);
-        auto* variable = static_cast<CDDVariable*>(object.get());
-        variable->putHandling(DD_HANDLING_READ, true);
-        variable->putHandling(DD_HANDLING_WRITE, true);
-        ddhost::Calculate(f.calculation, 1, *object);
+        const auto variable = FillWithHandlingOn(f, id);
 
         const CDDCommonVariant& fallback = variable->getTypeInfo()->getDefaultValue();
         EXPECT_EQ(fallback.getKind(), CDDCommonVariant::Float);
@@ -140,11 +115,6 @@ TEST(LocalLimits, DefaultsAreDoublesOpenAtBothEndsAndTheLimitCheckRunsAfterAnEdi
         EXPECT_TRUE(variable->getHandling(DD_HANDLING_READ));
         EXPECT_TRUE(variable->getHandling(DD_HANDLING_WRITE));
 
-        const CDDDefinitionList* actions = variable->getPostEditActions();
-        ASSERT_NE(actions, nullptr);
-        ASSERT_EQ(actions->getCount(), 1);
-        EXPECT_EQ(actions->getItem(0).definition.getID(), item::meth_check_lokal_limits_local);
-        EXPECT_EQ(actions->getItem(0).first, -1);
-        EXPECT_EQ(actions->getItem(0).second, -1);
+        ExpectOnePostEditAction(*variable, item::meth_check_lokal_limits_local);
     }
 }

@@ -2,29 +2,22 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <memory>
 #include <string>
 
-#include "interfaces/exports.h"
 #include "platform/module.h"
+#include "support/module_paths.h"
 #include "support/temporary_directory.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Paths {
-    std::string path;
-    std::string base;
-};
-
 // The module paths that a module opened from `file` works out at load.
 Paths LoadedModulePaths(const std::string& file) {
     const platform::Module plugin(file);
     EXPECT_TRUE(plugin.IsOpen()) << file;
     if (!plugin.IsOpen()) return {};
-    const std::unique_ptr<CInformation> info(plugin.Export<PFN_GetInformation>("GetInformation")());
-    return {info->GetModulePath().ptr(), info->GetModuleBasePath().ptr()};
+    return ModulePaths(plugin);
 }
 
 std::string CopyOfPlugin(const fs::path& directory) {

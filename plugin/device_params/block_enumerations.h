@@ -112,6 +112,12 @@ constexpr std::array<Enumerator, N + M> JoinEnumerators(const std::array<Enumera
     return joined;
 }
 
+// An alarm summary: the same in every block but for its texts and the bits the block reports.
+constexpr VariableRecord AlarmSummary(const char* label, const char* help,
+                                      std::span<const BitEnumerator> bits) {
+    return {.label = label, .help = help, .size = 2, .maxEnumIndex = 32768, .bitEnumerators = bits};
+}
+
 // The same member without any handling call.
 constexpr VariableRecord WithoutHandling(VariableRecord record) {
     record.handling = Handling::None;
@@ -221,20 +227,13 @@ inline constexpr VariableRecord kFunctionNormalMode = {.label = kNormalModeLabel
                                                        .enumerators = kFunctionBlockModes};
 
 // The four alarm summaries of a function block differ only in their texts.
-constexpr VariableRecord LimitAlarmSummary(const char* label, const char* help) {
-    return {.label = label,
-            .help = help,
-            .size = 2,
-            .maxEnumIndex = 32768,
-            .bitEnumerators = kLimitAlarmSummaryBits};
-}
 inline constexpr VariableRecord kFunctionCurrentStateAlarmSum =
-    LimitAlarmSummary(kCurrentStateAlarmSumLabel, kCurrentStateAlarmSumHelp);
-inline constexpr VariableRecord kFunctionUnacknowledgedStateAlarmSum =
-    LimitAlarmSummary(kUnacknowledgedStateAlarmSumLabel, kUnacknowledgedStateAlarmSumHelp);
-inline constexpr VariableRecord kFunctionUnreportedStateAlarmSum =
-    LimitAlarmSummary(kUnreportedStateAlarmSumLabel, kUnreportedStateAlarmSumHelp);
+    AlarmSummary(kCurrentStateAlarmSumLabel, kCurrentStateAlarmSumHelp, kLimitAlarmSummaryBits);
+inline constexpr VariableRecord kFunctionUnacknowledgedStateAlarmSum = AlarmSummary(
+    kUnacknowledgedStateAlarmSumLabel, kUnacknowledgedStateAlarmSumHelp, kLimitAlarmSummaryBits);
+inline constexpr VariableRecord kFunctionUnreportedStateAlarmSum = AlarmSummary(
+    kUnreportedStateAlarmSumLabel, kUnreportedStateAlarmSumHelp, kLimitAlarmSummaryBits);
 inline constexpr VariableRecord kFunctionDisabledStateAlarmSum =
-    LimitAlarmSummary(kDisabledStateAlarmSumLabel, kDisabledStateAlarmSumHelp);
+    AlarmSummary(kDisabledStateAlarmSumLabel, kDisabledStateAlarmSumHelp, kLimitAlarmSummaryBits);
 
 }  // namespace block_family

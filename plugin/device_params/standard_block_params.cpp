@@ -33,21 +33,14 @@ constexpr VariableRecord kAutoNormalMode = {.label = kNormalModeLabel,
                                             .enumerators = kAutoMode};
 
 // The four alarm summaries differ only in their texts.
-constexpr VariableRecord AlarmSummary(const char* label, const char* help) {
-    return {.label = label,
-            .help = help,
-            .size = 2,
-            .maxEnumIndex = 32768,
-            .bitEnumerators = kAlarmSummaryBits};
-}
 constexpr VariableRecord kCurrentStateAlarmSum =
-    AlarmSummary(kCurrentStateAlarmSumLabel, kCurrentStateAlarmSumHelp);
-constexpr VariableRecord kUnacknowledgedStateAlarmSum =
-    AlarmSummary(kUnacknowledgedStateAlarmSumLabel, kUnacknowledgedStateAlarmSumHelp);
+    AlarmSummary(kCurrentStateAlarmSumLabel, kCurrentStateAlarmSumHelp, kAlarmSummaryBits);
+constexpr VariableRecord kUnacknowledgedStateAlarmSum = AlarmSummary(
+    kUnacknowledgedStateAlarmSumLabel, kUnacknowledgedStateAlarmSumHelp, kAlarmSummaryBits);
 constexpr VariableRecord kUnreportedStateAlarmSum =
-    AlarmSummary(kUnreportedStateAlarmSumLabel, kUnreportedStateAlarmSumHelp);
+    AlarmSummary(kUnreportedStateAlarmSumLabel, kUnreportedStateAlarmSumHelp, kAlarmSummaryBits);
 constexpr VariableRecord kDisabledStateAlarmSum =
-    AlarmSummary(kDisabledStateAlarmSumLabel, kDisabledStateAlarmSumHelp);
+    AlarmSummary(kDisabledStateAlarmSumLabel, kDisabledStateAlarmSumHelp, kAlarmSummaryBits);
 
 }  // namespace
 

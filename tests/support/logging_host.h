@@ -8,6 +8,7 @@
 #include "core/attribute_calculation.h"
 #include "ddlib/recorder.h"
 #include "engine/reference_host.h"
+#include "support/plugin_fixture.h"
 
 // The reference host with one log, in order, of everything the plug-in does through it: its
 // requests to the host ("host::GetObjectStore"), the store operations it calls
@@ -112,15 +113,4 @@ class LoggingHost : public ddhost::ReferenceHost, private ddlib::CallRecorder {
 };
 
 // The plug-in's attribute-calculation object driven by a LoggingHost, in the host's order.
-struct LoggedPlugin {
-    explicit LoggedPlugin(bool build = true) {
-        host.store().SetCalculation(&calculation);
-        calculation.Attach(&host);
-        if (build) calculation.BuildDefinitions();
-    }
-    LoggedPlugin(const LoggedPlugin&) = delete;
-    LoggedPlugin& operator=(const LoggedPlugin&) = delete;
-
-    LoggingHost host;
-    CDeviceAttributeCalculation calculation;
-};
+using LoggedPlugin = AttachedPlugin<LoggingHost>;

@@ -9,17 +9,26 @@
 #include "engine/object_kinds.h"
 #include "engine/reference_host.h"
 
-// The plug-in's attribute-calculation object, in this process, driven by the reference host in
-// the host's order: attach, build the directory, then fill objects on request.
-class PluginFixture {
-public:
-    explicit PluginFixture(bool build = true) {
+// The plug-in's attribute-calculation object, in this process, driven by a `Host` in the host's
+// order: attach, then build the directory unless told not to.
+template <class Host>
+struct AttachedPlugin {
+    explicit AttachedPlugin(bool build = true) {
         host.store().SetCalculation(&calculation);
         calculation.Attach(&host);
         if (build) calculation.BuildDefinitions();
     }
-    PluginFixture(const PluginFixture&) = delete;
-    PluginFixture& operator=(const PluginFixture&) = delete;
+    AttachedPlugin(const AttachedPlugin&) = delete;
+    AttachedPlugin& operator=(const AttachedPlugin&) = delete;
+
+    Host host;
+    CDeviceAttributeCalculation calculation;
+};
+
+// The plug-in driven by the reference host, which then fills objects on request.
+class PluginFixture : public AttachedPlugin<ddhost::ReferenceHost> {
+  public:
+    using AttachedPlugin::AttachedPlugin;
 
     // A new object of the item, made from the directory as the host holds it, then filled.
     std::unique_ptr<CDDObject> Fill(DDObjectId id, DDContext ctx = 1) {
@@ -47,7 +56,4 @@ public:
     void SetValue(DDObjectId id, const CDDCommonVariant& value) {
         host.store().SetCurrentValue(id, value);
     }
-
-    ddhost::ReferenceHost host;
-    CDeviceAttributeCalculation calculation;
 };

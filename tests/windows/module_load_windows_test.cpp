@@ -4,26 +4,15 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <memory>
 #include <string>
 
-#include "interfaces/exports.h"
 #include "platform/module.h"
+#include "support/module_paths.h"
 #include "support/temporary_directory.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Paths {
-    std::string path;
-    std::string base;
-};
-
-Paths ModulePaths(const platform::Module& plugin) {
-    const std::unique_ptr<CInformation> info(plugin.Export<PFN_GetInformation>("GetInformation")());
-    return {info->GetModulePath().ptr(), info->GetModuleBasePath().ptr()};
-}
 
 std::string LongPath(const std::string& path) {
     std::string buffer(32768, '\0');
