@@ -40,7 +40,8 @@ extern "C" DD_PLUGIN_EXPORT std::int32_t DD_PLUGIN_CALL DllRegisterServer() {
 
 // Deletes the device's key only; the keys above it stay. Always reports success.
 extern "C" DD_PLUGIN_EXPORT std::int32_t DD_PLUGIN_CALL DllUnregisterServer() {
-    const Key plugins = Key::LocalMachine().Open(kPluginsKey, platform::registry::Access::Write);
+    const Key root = Key::LocalMachine();
+    const Key plugins = root.Open(kPluginsKey, platform::registry::Access::Write);
     plugins.DeleteSubKey(g_strDeviceName.ptr());
     return 0;
 }
