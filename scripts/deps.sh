@@ -16,7 +16,7 @@ dd_require_packages() {
         dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
     fi
     apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
 DD_LINUX_PACKAGES=(g++ cmake make googletest libgtest-dev libgmock-dev libbenchmark-dev
