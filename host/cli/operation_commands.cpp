@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/item_lookup.h"
+#include "cli/text_encoding.h"
 #include "engine/object_kinds.h"
 
 namespace ddhost {
@@ -92,12 +93,17 @@ CommandOutput ExecCommand(Session& session, std::string_view item, std::int32_t 
     std::unique_ptr<CDDMethod> method = ObjectAs<CDDMethod>(session.store(), definition);
     const std::int32_t result =
         session.calculation().ExecuteMethod(kCommandContext, method.get(), arg, noAbortThrow);
-    Json json = {{"method", Describe(definition)},
-                 {"arg", arg},
-                 {"noAbortThrow", noAbortThrow},
-                 {"result", result},
-                 {"messages", TakeMessages(session)}};
-    return {json, "result: " + std::to_string(result) + '\n' + MessagesText(json["messages"])};
+    Json services = Json::array();
+    std::string servicesText;
+    for (const std::string& call : session.host().TakeMethodLog()) {
+        services.push_back(Cp1252ToUtf8(call));
+        servicesText += "services: " + Cp1252ToUtf8(call) + '\n';
+    }
+    Json json = {{"method", Describe(definition)}, {"arg", arg},
+                 {"noAbortThrow", noAbortThrow},   {"result", result},
+                 {"services", services},           {"messages", TakeMessages(session)}};
+    return {json, "result: " + std::to_string(result) + '\n' + servicesText +
+                      MessagesText(json["messages"])};
 }
 
 }  // namespace ddhost

@@ -6,7 +6,7 @@ namespace ddhost {
 
 MethodServices* ReferenceHost::CreateMethodServices(DDContext ctx) {
     ++m_servicesCreated;
-    return new ReferenceMethodServices(ctx);
+    return new ReferenceMethodServices(ctx, m_store, m_methodLog);
 }
 
 ObjectStore* ReferenceHost::GetObjectStore() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <utility>
+
 #include "engine/message_sink.h"
+#include "engine/method_services.h"
 #include "engine/object_store.h"
 #include "interfaces/host_interfaces.h"
 
@@ -21,10 +24,14 @@ class ReferenceHost : public AttributeHost {
     int storeRequests() const { return m_storeRequests; }
     int sinkRequests() const { return m_sinkRequests; }
     int servicesCreated() const { return m_servicesCreated; }
+    // What the services of all method runs so far were asked, in order.
+    const MethodLog& methodLog() const { return m_methodLog; }
+    MethodLog TakeMethodLog() { return std::exchange(m_methodLog, {}); }
 
   private:
     ReferenceObjectStore m_store;
     RecordingMessageSink m_sink;
+    MethodLog m_methodLog;
     int m_storeRequests = 0;
     int m_sinkRequests = 0;
     int m_servicesCreated = 0;

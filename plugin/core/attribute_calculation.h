@@ -13,7 +13,6 @@
 #include "interfaces/attribute_calculation.h"
 #include "interfaces/host_interfaces.h"
 
-
 // The attribute-calculation object: dispatches every request of the host by object ID to the
 // generated code of the item.
 class CDeviceAttributeCalculation : public CAttributeCalculation {
@@ -89,6 +88,9 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
     CDDObject* FillBlock(CDDObject* object, enumDDBlockType type, std::int32_t number);
     CDDObject* FillCommand(DDContext ctx, CDDObject* object, const registry::CommandRow& row);
     CDDObject* FillMethod(DDContext ctx, CDDObject* object);
+    using MethodBody = void (*)(MethodServices&);
+    std::int32_t RunMethod(DDContext ctx, CDDMethod* method, std::int32_t arg, bool noAbortThrow,
+                           MethodBody body);
     CDDObject* FillCollection(CDDObject* object, std::span<const MemberRecord> members);
     CDDObject* FillUnit(CDDObject* object, const UnitRecord& record);
     CDDObject* FillPlaceholder(DDContext ctx, CDDObject* object);

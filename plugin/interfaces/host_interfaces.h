@@ -43,8 +43,18 @@ class MessageSink {
     virtual void Report(const CStrPP& message) = 0;
 };
 
-// The host's services for one run of a method body.
+// The host's services for one run of a method body. The body that asked for the object deletes
+// it when it ends; the result it holds last is the method's result.
 class MethodServices {
   public:
     virtual ~MethodServices() = default;
+    // Starts the run: the method, the host's argument, and whether a pending abort may end it.
+    virtual void Begin(CDDMethod* method, std::int32_t arg, bool noAbortThrow) = 0;
+    // Writes a variable's value, by the variable's name.
+    virtual void PutValue(const CStrPP& variable, const CDDCommonVariant& value) = 0;
+    // Sends a command to the device, by the command's name; false when it failed.
+    virtual bool SendCommand(const CStrPP& command) = 0;
+    // Tells the host that the run was aborted (-2), or any other result.
+    virtual void PutResult(std::int32_t result) = 0;
+    virtual std::int32_t GetResult() = 0;
 };
