@@ -93,6 +93,8 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
                            MethodBody body);
     CDDObject* FillCollection(CDDObject* object, std::span<const MemberRecord> members);
     CDDObject* FillUnit(CDDObject* object, const UnitRecord& record);
+    CDDObject* FillAlarmOverview(DDContext ctx, CDDObject* object);
+    CDDObject* FillMainTable(DDContext ctx, CDDObject* object);
     CDDObject* FillPlaceholder(DDContext ctx, CDDObject* object);
 
   private:
