@@ -69,6 +69,9 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
     void ResetVariableHandling(CDDVariable* variable);
     void ResetMethodClass(CDDMethodClass* classInfo);
     CDDCommonVariant& FetchCurrentValue(DDContext ctx, DDObjectId id, CTempObjectList& temps);
+    // The single test on another item's current value: == `code` when `equal`, else != `code`.
+    bool CurrentValueTest(DDContext ctx, DDObjectId id, std::int32_t code, bool equal,
+                          CTempObjectList& temps);
 
     // The generated code of every item: factories, validity functions and execute entries.
 #define DD_ITEM_ROW(kind, id, name) CDDObject* Create_##name(DDContext ctx, CDDObject* object);

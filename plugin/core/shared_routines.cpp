@@ -30,3 +30,11 @@ CDDCommonVariant& CDeviceAttributeCalculation::FetchCurrentValue(DDContext ctx, 
     return *temps.Add(
         store->GetCurrentValue(ctx, *m_definitionTable[static_cast<std::size_t>(id)]));
 }
+
+bool CDeviceAttributeCalculation::CurrentValueTest(DDContext ctx, DDObjectId id, std::int32_t code,
+                                                   bool equal, CTempObjectList& temps) {
+    // The comparand exists before the fetch and goes before the answer is used.
+    const CDDCommonVariant comparand(static_cast<int>(code));
+    const CDDCommonVariant& value = FetchCurrentValue(ctx, id, temps);
+    return equal ? value == comparand : value != comparand;
+}

@@ -29,8 +29,7 @@ constexpr const ValidityRule* FindValidityRule(DDObjectId id) {
     bool CDeviceAttributeCalculation::Validity_##name(DDContext ctx, CDDObject*) {       \
         CTempObjectList temps;                                                           \
         if constexpr (constexpr const ValidityRule* rule = FindValidityRule(id); rule) { \
-            const CDDCommonVariant comparand(rule->code);                                \
-            return FetchCurrentValue(ctx, rule->selector, temps) == comparand;           \
+            return CurrentValueTest(ctx, rule->selector, rule->code, true, temps);       \
         } else {                                                                         \
             (void)ctx;                                                                   \
             return true;                                                                 \

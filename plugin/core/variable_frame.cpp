@@ -4,19 +4,26 @@ namespace {
 
 CDDCommonVariant MakeVariant(const Literal& literal) {
     switch (literal.kind) {
-        case Literal::Int: return CDDCommonVariant(static_cast<int>(literal.i));
-        case Literal::Double: return CDDCommonVariant(literal.d);
-        case Literal::String: return CDDCommonVariant(literal.s);
-        case Literal::None: break;
+        case Literal::Int:
+            return CDDCommonVariant(static_cast<int>(literal.i));
+        case Literal::Double:
+            return CDDCommonVariant(literal.d);
+        case Literal::String:
+            return CDDCommonVariant(literal.s);
+        case Literal::None:
+            break;
     }
     return CDDCommonVariant();
 }
 
 const char* StandardFormat(enumDDVariableType type) {
     switch (type) {
-        case DD_TYPE_FLOAT: return "%G";
-        case DD_TYPE_INTEGER: return "%d";
-        default: return "%u";
+        case DD_TYPE_FLOAT:
+            return "%G";
+        case DD_TYPE_INTEGER:
+            return "%d";
+        default:
+            return "%u";
     }
 }
 
@@ -44,9 +51,14 @@ void PutConstantUnit(CDDVariable* variable, const char* unit) {
 
 void CDeviceAttributeCalculation::PutHandling(CDDVariable* variable, Handling handling) {
     switch (handling) {
-        case Handling::None: break;
-        case Handling::Read: variable->putHandling(DD_HANDLING_READ, true); break;
-        case Handling::Write: variable->putHandling(DD_HANDLING_WRITE, true); break;
+        case Handling::None:
+            break;
+        case Handling::Read:
+            variable->putHandling(DD_HANDLING_READ, true);
+            break;
+        case Handling::Write:
+            variable->putHandling(DD_HANDLING_WRITE, true);
+            break;
         case Handling::ReadWrite:
             variable->putHandling(DD_HANDLING_READ, true);
             variable->putHandling(DD_HANDLING_WRITE, true);
@@ -63,12 +75,7 @@ void CDeviceAttributeCalculation::FillHandling(DDContext ctx, CDDVariable* varia
                                                CTempObjectList& temps) {
     if (const ConditionalHandling* rule = record.conditionalHandling) {
         ResetVariableHandling(variable);
-        bool holds;
-        {
-            const CDDCommonVariant comparand(static_cast<int>(rule->comparand));
-            const CDDCommonVariant& value = FetchCurrentValue(ctx, rule->source, temps);
-            holds = rule->equal ? value == comparand : value != comparand;
-        }
+        const bool holds = CurrentValueTest(ctx, rule->source, rule->comparand, rule->equal, temps);
         PutHandling(variable, holds ? rule->whenTrue : rule->whenFalse);
         return;
     }
@@ -83,8 +90,8 @@ void CDeviceAttributeCalculation::FillType(DDContext ctx, CDDVariable* variable,
     variable->setTypeInfo(new CDDType(type));
     if (type == DD_TYPE_TIME_STAMP) return;
     const bool number = IsNumber(type);
-    const bool standardDefault =
-        record.defaultValue.kind != Literal::None && record.defaultPlace == DefaultPlace::AfterHeader;
+    const bool standardDefault = record.defaultValue.kind != Literal::None &&
+                                 record.defaultPlace == DefaultPlace::AfterHeader;
 
     if (HasSize(type)) variable->getTypeInfo()->putSize(record.size);
     if (number) {
@@ -143,8 +150,8 @@ CDDObject* CDeviceAttributeCalculation::FillVariable(DDContext ctx, CDDObject* o
                                                      DDObjectId id, const VariableRecord& record) {
     auto* variable = static_cast<CDDVariable*>(object);
     const registry::ItemInfo& info = registry::kItems[static_cast<std::size_t>(id)];
-    const auto type = static_cast<enumDDVariableType>(
-        record.type == kDirectoryType ? info.type : record.type);
+    const auto type =
+        static_cast<enumDDVariableType>(record.type == kDirectoryType ? info.type : record.type);
     CTempObjectList temps;
 
     variable->putLabel(CStrPP(""));
@@ -158,9 +165,11 @@ CDDObject* CDeviceAttributeCalculation::FillVariable(DDContext ctx, CDDObject* o
 
     if (record.handlingBeforeType) FillHandling(ctx, variable, record, temps);
     FillType(ctx, variable, type, record, temps);
-    if (record.unitBeforeHandling && record.constantUnit) PutConstantUnit(variable, record.constantUnit);
+    if (record.unitBeforeHandling && record.constantUnit)
+        PutConstantUnit(variable, record.constantUnit);
     if (!record.handlingBeforeType) FillHandling(ctx, variable, record, temps);
-    if (!record.unitBeforeHandling && record.constantUnit) PutConstantUnit(variable, record.constantUnit);
+    if (!record.unitBeforeHandling && record.constantUnit)
+        PutConstantUnit(variable, record.constantUnit);
 
     if (!record.postEditActions.empty()) {
         auto* actions = new CDDDefinitionList;
