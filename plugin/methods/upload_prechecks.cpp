@@ -1,8 +1,8 @@
 #include "methods/method_run.h"
 
-// The download pre-checks. Of their bodies only this much is known: they read the access
-// code by name. What they set it to, and what the second one does with its two integers, is
-// not, so the bodies do no more.
+// The download pre-checks. They read the access code by name; what they would set it to, and
+// what the second one does with its two integers, the device description does not give, so
+// the bodies do no more.
 
 namespace {
 
