@@ -97,6 +97,20 @@ std::string TypeText(const CDDType& type) {
     return "a variable";
 }
 
+struct Assignment {
+    std::string_view name;
+    std::string_view value;
+};
+
+// "NAME=VALUE" as `option` takes it, in the `form` it names.
+Assignment SplitAssignment(std::string_view text, const char* option, const char* form) {
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos || equals == 0) {
+        throw CommandError(std::string(option) + " expects " + form + ", got " + Quoted(text));
+    }
+    return {text.substr(0, equals), text.substr(equals + 1)};
+}
+
 }  // namespace
 
 std::vector<std::string> ClosestNames(const std::vector<std::string>& names, std::string_view query,
@@ -211,24 +225,6 @@ CDDCommonVariant ParseVariableValue(const std::string& name, const CDDType& type
     }
     return ParseValue(text);
 }
-
-namespace {
-
-struct Assignment {
-    std::string_view name;
-    std::string_view value;
-};
-
-// "NAME=VALUE" as `option` takes it, in the `form` it names.
-Assignment SplitAssignment(std::string_view text, const char* option, const char* form) {
-    const std::size_t equals = text.find('=');
-    if (equals == std::string_view::npos || equals == 0) {
-        throw CommandError(std::string(option) + " expects " + form + ", got " + Quoted(text));
-    }
-    return {text.substr(0, equals), text.substr(equals + 1)};
-}
-
-}  // namespace
 
 void ApplySetting(ReferenceObjectStore& store, std::string_view setting, DDContext ctx) {
     const auto [name, text] = SplitAssignment(setting, "--set", "NAME=VALUE");
