@@ -94,12 +94,14 @@ TEST_F(CommandsTest, ValidityOfAnotherKindReportsTheIllegalId) {
                     "phys_tag_desc"}));
 }
 
-TEST_F(CommandsTest, ValidityAcceptsIdsOutsideTheDirectoryWhenTheKindIsForced) {
-    Json json = ValidityCommand(session, "638", "variable").json;
-    EXPECT_EQ(json["valid"], false);
-    EXPECT_EQ(json["messages"],
-              Json({":   0,  0 : illegal object ID (calculate Variable validity) for object "}));
-    EXPECT_THROW(ValidityCommand(session, "638", ""), CommandError);
+TEST_F(CommandsTest, ValidityAndExecRefuseIdsOutsideTheDirectoryAsShowDoes) {
+    for (const char* id : {"0", "-5", "638"}) {
+        SCOPED_TRACE(id);
+        EXPECT_THROW(ValidityCommand(session, id, "variable"), CommandError);
+        EXPECT_THROW(ExecCommand(session, id, {}), CommandError);
+    }
+    EXPECT_EQ(session.host().servicesCreated(), 0);
+    EXPECT_TRUE(session.host().sink().messages().empty());
     EXPECT_THROW(ValidityCommand(session, "read_phys_software_rev_numeric", ""), CommandError);
 }
 
@@ -111,7 +113,7 @@ TEST_F(CommandsTest, ValidityByKindReachesTheItemsOwnFunction) {
 }
 
 TEST_F(CommandsTest, ExecOfAVariableIsAnIllegalMethodId) {
-    const CommandOutput output = ExecCommand(session, "phys_tag_desc", 0, false);
+    const CommandOutput output = ExecCommand(session, "phys_tag_desc", {});
     EXPECT_EQ(output.json["result"], -1);
     EXPECT_EQ(output.json["messages"], Json({":   0,  0 : illegal method ID (execute)"}));
     EXPECT_EQ(output.text, "result: -1\nmessage: :   0,  0 : illegal method ID (execute)\n");
@@ -134,13 +136,116 @@ TEST_F(CommandsTest, InfoAnswersEveryQuery) {
 }
 
 TEST_F(CommandsTest, ASetValueReachesTheFill) {
-    ApplySetting(session.store(), "func1_out_decimal_point=5");
+    ApplySetting(session.store(), "func1_out_decimal_point=5", kCommandContext);
     EXPECT_EQ(session.store().CurrentValue(kCommandContext, 233).getInt(), 5);
     Json json = ShowCommand(session, "func1_out_value", false).json;
     EXPECT_EQ(json["type"]["displayFormat"], ".5f");
-    EXPECT_THROW(ApplySetting(session.store(), "physical_block=1"), CommandError);
-    EXPECT_THROW(ApplySetting(session.store(), "=1"), CommandError);
-    EXPECT_THROW(ApplySetting(session.store(), "func1_out_decimal_point"), CommandError);
+    EXPECT_THROW(ApplySetting(session.store(), "physical_block=1", kCommandContext), CommandError);
+    EXPECT_THROW(ApplySetting(session.store(), "=1", kCommandContext), CommandError);
+    EXPECT_THROW(ApplySetting(session.store(), "func1_out_decimal_point", kCommandContext),
+                 CommandError);
+}
+
+TEST_F(CommandsTest, SetValuesAreCheckedAgainstTheVariablesTypeAndSize) {
+    const char* refused[] = {"func1_out_decimal_point=abc",  // enumerated, one byte
+                             "func1_out_decimal_point=",
+                             "func1_out_decimal_point=256",
+                             "func1_out_decimal_point=-1",
+                             "func1_out_decimal_point=2.5",
+                             "loc_limit_error=128",  // integer, one byte
+                             "loc_limit_error=99999999999",
+                             "phys_software_rev_numeric=65536",  // unsigned
+                             "func1_hi_lim=1e999",               // floating point
+                             "func1_hi_lim=nan",
+                             "func1_hi_lim=inf",
+                             "func1_hi_lim=4e38",
+                             "func1_hi_lim=",
+                             "phys_install_date=123456789",  // eight characters
+                             "phys_install_date=\xC4\x80"};
+    for (const char* setting : refused) {
+        SCOPED_TRACE(setting);
+        EXPECT_THROW(ApplySetting(session.store(), setting, kCommandContext), CommandError);
+    }
+    try {
+        ApplySetting(session.store(), "233=abc", kCommandContext);
+        FAIL() << "no error";
+    } catch (const CommandError& error) {
+        EXPECT_STREQ(error.what(),
+                     "--set: func1_out_decimal_point, a 1-byte enumerated variable, takes a whole "
+                     "number from 0 to 255, not 'abc'");
+    }
+    ApplySetting(session.store(), "loc_limit_error=-128", kCommandContext);
+    ApplySetting(session.store(), "func1_hi_lim=5", kCommandContext);
+    ApplySetting(session.store(), "phys_install_date=2024-5-1", kCommandContext);
+    ApplySetting(session.store(), "phys_diagnosis=4294967295", kCommandContext);
+    ReferenceObjectStore& store = session.store();
+    EXPECT_EQ(store.CurrentValue(kCommandContext, 408).getInt(), -128);
+    EXPECT_EQ(store.CurrentValue(kCommandContext, 298).getKind(), CDDCommonVariant::Float);
+    EXPECT_EQ(store.CurrentValue(kCommandContext, 54).getString(), "2024-5-1");
+    EXPECT_EQ(store.CurrentValue(kCommandContext, 47).getDouble(), 4294967295.0);
+}
+
+TEST_F(CommandsTest, WholeNumberOptionsRefuseEverythingElseInOneLine) {
+    EXPECT_EQ(ParseInteger("-2147483648", "--arg"), INT32_MIN);
+    for (const char* text : {"", "x", "1.0", "2147483648", " 1"}) {
+        SCOPED_TRACE(text);
+        EXPECT_THROW(ParseInteger(text, "--arg"), CommandError);
+    }
+    try {
+        ParseInteger("", "--arg");
+    } catch (const CommandError& error) {
+        EXPECT_STREQ(error.what(),
+                     "--arg takes a whole number from -2147483648 to 2147483647, not ''");
+    }
+}
+
+TEST_F(CommandsTest, ExecDrivesAMethodThroughTheUsersAnswersAndShowsWhatItWrote) {
+    ExecOptions options;
+    options.inputs = {4711};
+    Json json = ExecCommand(session, "method_phys_factory_reset_device_specific", options).json;
+    EXPECT_EQ(json["result"], 0);
+    ASSERT_EQ(json["services"].size(), 4u);
+    EXPECT_EQ(json["services"][1],
+              "AskInteger(\"Enter the device-specific reset code  |de|Gerätespezifischen "
+              "Rücksetzcode eingeben\") -> 4711");
+    EXPECT_EQ(json["values"], Json({{"phys_factory_reset", 4711}}));
+
+    // The answers are used up; the next prompt is cancelled.
+    json = ExecCommand(session, "6", {}).json;
+    EXPECT_EQ(json["result"], -2);
+    EXPECT_EQ(json["values"], Json::object());
+
+    options = {};
+    options.abortAtMessage = 2;
+    options.noAbortThrow = true;
+    ApplySetting(session.store(), "func1_lo_lo_lim_local=9", kCommandContext);
+    ApplySetting(session.store(), "func1_hi_hi_lim_local=1", kCommandContext);
+    const CommandOutput output = ExecCommand(session, "meth_check_lokal_limits_local", options);
+    json = output.json;
+    EXPECT_EQ(json["result"], 0);
+    EXPECT_EQ(json["values"], Json({{"loc_limit_error", 1}}));
+    EXPECT_NE(output.text.find("services: ShowMessage(\"Upper Limit Alarm is below Upper Limit "
+                               "Warning  |de|Alarmgrenze Oben liegt unter Warngrenze Oben\") -> "
+                               "true\n"),
+              std::string::npos)
+        << output.text;
+    EXPECT_NE(output.text.find("value: loc_limit_error = 1\n"), std::string::npos);
+}
+
+TEST_F(CommandsTest, ExecHandsTheNamedParametersInOrder) {
+    ExecOptions options;
+    options.parameters = {"code=7294", "lock=@loc_security_lock"};
+    EXPECT_EQ(ExecCommand(session, "pre_write_upload_variables_2nd", options).json["result"], 0);
+    options.parameters = {"code=7294"};
+    Json json = ExecCommand(session, "pre_write_upload_variables_2nd", options).json;
+    EXPECT_EQ(json["result"], -1);
+    EXPECT_EQ(json["messages"], Json({":   0,  0 : illegal named parameter (execute) for object "
+                                      "pre_write_upload_variables_2nd"}));
+    for (const char* parameter : {"code", "=1", "code=x", "code=@nothing_of_that_name"}) {
+        SCOPED_TRACE(parameter);
+        options.parameters = {parameter};
+        EXPECT_THROW(ExecCommand(session, "pre_write_upload_variables_2nd", options), CommandError);
+    }
 }
 
 }  // namespace

@@ -4,23 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/logging_host.h"
+#include "support/method_runs.h"
 
 namespace {
 
 using ddhost::MethodLog;
-
-std::int32_t Execute(PluginFixture& f, DDObjectId id, std::int32_t arg = 0,
-                     bool noAbortThrow = false, DDContext ctx = 1) {
-    std::unique_ptr<CDDObject> object = f.host.store().Copy(id);
-    return f.calculation.ExecuteMethod(ctx, static_cast<CDDMethod*>(object.get()), arg,
-                                       noAbortThrow);
-}
-
-std::string Begin(const char* name, std::int32_t arg = 0, bool noAbortThrow = false) {
-    return std::string("Begin(") + name + ", " + std::to_string(arg) + ", " +
-           (noAbortThrow ? "true" : "false") + ")";
-}
 
 TEST(MethodBodies, EmptyBodiesOnlyBeginTheirOwnServicesAndAnswerTheirResult) {
     const std::vector<DDObjectId> empty = {
@@ -33,7 +22,7 @@ TEST(MethodBodies, EmptyBodiesOnlyBeginTheirOwnServicesAndAnswerTheirResult) {
         const int created = f.host.servicesCreated();
         EXPECT_EQ(Execute(f, id, 42, true), 0);
         EXPECT_EQ(f.host.servicesCreated(), created + 1);
-        EXPECT_EQ(f.host.TakeMethodLog(), MethodLog{Begin(registry::kItems[id].name, 42, true)});
+        EXPECT_EQ(f.host.TakeMethodLog(), MethodLog{Begin(id, 42, true)});
     }
     EXPECT_TRUE(f.host.sink().messages().empty());
 }
@@ -52,7 +41,7 @@ TEST(MethodBodies, FactoryResetsWriteTheirCodeThenSendTheResetCommand) {
         SCOPED_TRACE(name);
         EXPECT_EQ(Execute(f, reset.method), 0);
         EXPECT_EQ(f.host.TakeMethodLog(),
-                  (MethodLog{Begin(name),
+                  (MethodLog{Begin(reset.method),
                              "PutValue(phys_factory_reset, " + std::to_string(reset.code) + ")",
                              "SendCommand(write_phys_factory_reset)"}));
         EXPECT_EQ(f.host.store().CurrentValue(1, item::phys_factory_reset).getInt(), reset.code);
@@ -67,7 +56,12 @@ class AbortingServices : public MethodServices {
         : m_log(log), m_abortOnSend(abortOnSend) {}
     ~AbortingServices() override { m_log.push_back("deleted"); }
     void Begin(CDDMethod*, std::int32_t, bool) override { m_log.push_back("Begin"); }
+    std::int32_t GetIntegerValue(const CStrPP&) override { return 0; }
+    double GetFloatValue(const CStrPP&) override { return 0.0; }
     void PutValue(const CStrPP&, const CDDCommonVariant&) override { m_log.push_back("PutValue"); }
+    void PutLocal(const CStrPP&, const CDDCommonVariant&) override {}
+    bool ShowMessage(const CStrPP&) override { return false; }
+    bool AskInteger(const CStrPP&, std::int32_t&) override { return false; }
     bool SendCommand(const CStrPP&) override {
         m_log.push_back("SendCommand");
         if (m_abortOnSend) throw 1;
@@ -126,13 +120,164 @@ TEST(MethodRun, WithoutAHostNothingRunsAndTheAnswerIsMinusOne) {
     EXPECT_EQ(f.host.servicesCreated(), 0);
 }
 
-TEST(MethodRun, MethodsWithoutABodyReportItAndFail) {
+const std::string kResetPrompt =
+    "AskInteger(\"Enter the device-specific reset code  |de|Ger\xE4tespezifischen R\xFC"
+    "cksetzcode eingeben\")";
+
+TEST(MethodBodies, DeviceSpecificResetSendsTheEnteredCodeAndNothingElse) {
     PluginFixture f;
-    EXPECT_EQ(Execute(f, item::meth_read_limits), -1);
-    ASSERT_EQ(f.host.sink().messages().size(), 1u);
-    EXPECT_EQ(f.host.sink().messages()[0],
-              ":   0,  0 : method has no body (execute) for object meth_read_limits");
-    EXPECT_EQ(f.host.servicesCreated(), 0);
+    const DDObjectId reset = item::method_phys_factory_reset_device_specific;
+    f.host.methodRuns().inputs = {4711};
+    EXPECT_EQ(Execute(f, reset), 0);
+    EXPECT_EQ(f.host.TakeMethodLog(), (MethodLog{Begin(reset), kResetPrompt + " -> 4711",
+                                                 "PutValue(phys_factory_reset, 4711)",
+                                                 "SendCommand(write_phys_factory_reset)"}));
+
+    // No answer left: the user cancelled.
+    EXPECT_EQ(Execute(f, reset), -2);
+    EXPECT_EQ(f.host.TakeMethodLog(),
+              (MethodLog{Begin(reset), kResetPrompt + " -> cancelled", "PutResult(-2)"}));
+
+    // The two-byte parameter cannot hold the code.
+    f.host.methodRuns().inputs = {65536};
+    EXPECT_EQ(Execute(f, reset), -1);
+    EXPECT_EQ(f.host.TakeMethodLog(),
+              (MethodLog{Begin(reset), kResetPrompt + " -> 65536",
+                         "ShowMessage(\"The reset code must lie between 0 and 65535  |de|Der "
+                         "R\xFC"
+                         "cksetzcode muss zwischen 0 und 65535 liegen\") -> false",
+                         "PutResult(-1)"}));
+    EXPECT_EQ(f.host.store().CurrentValue(1, item::phys_factory_reset).getInt(), 4711);
+}
+
+TEST(MethodBodies, TotalizerResetWritesOneThenZero) {
+    PluginFixture f;
+    EXPECT_EQ(Execute(f, item::func2_reset_totalizer), 0);
+    EXPECT_EQ(f.host.TakeMethodLog(),
+              (MethodLog{Begin(item::func2_reset_totalizer), "PutValue(func2_reset_tot, 1)",
+                         "PutValue(func2_reset_tot, 0)"}));
+}
+
+void SetRevision(PluginFixture& f, const char (&text)[7]) {
+    for (int i = 0; i < 6; ++i)
+        f.SetValue(item::phys_software_rev_000 + i, CDDCommonVariant(static_cast<int>(text[i])));
+}
+
+TEST(MethodBodies, NumericSoftwareRevisionIsTheRevisionsDigitsAsANumber) {
+    PluginFixture f;
+    const DDObjectId method = item::GetNumericSoftwareRevision;
+    SetRevision(f, "V1.00.");
+    EXPECT_EQ(Execute(f, method), 0);
+    EXPECT_EQ(f.host.TakeMethodLog(),
+              (MethodLog{Begin(method), "SendCommand(read_phys_software_rev_numeric)",
+                         "GetIntegerValue(phys_software_rev_000) -> 86",
+                         "GetIntegerValue(phys_software_rev_001) -> 49",
+                         "GetIntegerValue(phys_software_rev_002) -> 46",
+                         "GetIntegerValue(phys_software_rev_003) -> 48",
+                         "GetIntegerValue(phys_software_rev_004) -> 48",
+                         "GetIntegerValue(phys_software_rev_005) -> 46",
+                         "PutValue(phys_software_rev_numeric, 100)"}));
+    // At most four digits, so that the number fits two bytes; none gives 0.
+    const std::pair<const char(&)[7], int> cases[] = {{"987654", 9876}, {"V/:.x ", 0}};
+    for (const auto& [text, number] : cases) {
+        SetRevision(f, text);
+        EXPECT_EQ(Execute(f, method), 0);
+        EXPECT_EQ(f.host.TakeMethodLog().back(),
+                  "PutValue(phys_software_rev_numeric, " + std::to_string(number) + ")");
+    }
+}
+
+TEST(MethodBodies, ACommandTheDeviceRefusesEndsTheMethodAsAFailure) {
+    AttachedPlugin<RefusingHost> plugin;
+    plugin.host.refused = "write_phys_factory_reset";
+    EXPECT_EQ(Execute(plugin, item::method_phys_factory_reset_params), -1);
+    EXPECT_EQ(plugin.host.TakeMethodLog().back(), "PutResult(-1)");
+
+    // Nothing is read or computed from a revision that did not arrive.
+    plugin.host.refused = "read_phys_software_rev_numeric";
+    EXPECT_EQ(Execute(plugin, item::GetNumericSoftwareRevision), -1);
+    EXPECT_EQ(plugin.host.TakeMethodLog(),
+              (MethodLog{Begin(item::GetNumericSoftwareRevision),
+                         "SendCommand(read_phys_software_rev_numeric)", "PutResult(-1)"}));
+}
+
+// The download pre-checks.
+
+std::unique_ptr<CDDMethod> PreWrite2nd(LoggedPlugin& plugin,
+                                       std::initializer_list<CDDMethodParameter> parameters) {
+    std::unique_ptr<CDDObject> object =
+        plugin.host.store().Copy(item::pre_write_upload_variables_2nd);
+    auto method = std::unique_ptr<CDDMethod>(static_cast<CDDMethod*>(object.release()));
+    for (const CDDMethodParameter& parameter : parameters) method->AddParameter(parameter);
+    plugin.host.TakeEvents();
+    return method;
+}
+
+std::vector<std::string> CurrentValueReads(LoggingHost& host) {
+    std::vector<std::string> reads;
+    for (const std::string& event : host.TakeEvents())
+        if (event.rfind("store::GetCurrentValue", 0) == 0) reads.push_back(event);
+    return reads;
+}
+
+const std::string kReadAccessCode = "GetIntegerValue(loc_security_lock) -> 0";
+
+TEST(UploadPrechecks, TheSecondTakesTwoIntegersOfItsOwnOrFromTheReferredVariables) {
+    LoggedPlugin plugin;
+    const DDObjectId id = item::pre_write_upload_variables_2nd;
+    std::unique_ptr<CDDMethod> method =
+        PreWrite2nd(plugin, {{"code", 7294, false}, {"lock", 1, false}, {"more", 3, true}});
+    EXPECT_EQ(plugin.calculation.ExecuteMethod(1, method.get(), 5, false), 0);
+    EXPECT_EQ(CurrentValueReads(plugin.host), std::vector<std::string>{});
+    EXPECT_EQ(plugin.host.TakeMethodLog(), (MethodLog{Begin(id, 5), kReadAccessCode}));
+
+    method = PreWrite2nd(plugin, {{"code", item::loc_security_lock, true},
+                                  {"lock", item::func1_out_decimal_point, true}});
+    EXPECT_EQ(plugin.calculation.ExecuteMethod(1, method.get(), 0, false), 0);
+    EXPECT_EQ(CurrentValueReads(plugin.host),
+              (std::vector<std::string>{"store::GetCurrentValue(ctx 1, loc_security_lock)",
+                                        "store::GetCurrentValue(ctx 1, func1_out_decimal_point)"}));
+    EXPECT_EQ(plugin.host.TakeMethodLog(), (MethodLog{Begin(id), kReadAccessCode}));
+    EXPECT_TRUE(plugin.host.sink().messages().empty());
+}
+
+TEST(UploadPrechecks, MissingOrForeignNamedParametersAreReportedAndNothingRuns) {
+    LoggedPlugin plugin;
+    const std::vector<std::vector<CDDMethodParameter>> refused = {
+        {},
+        {{"code", 1, false}},
+        {{"code", 1, false}, {"lock", item::read_phys_blk, true}},
+        {{"code", 638, true}, {"lock", 1, false}},
+        {{"code", -1, true}, {"lock", 1, false}},
+        {{"code", 0, true}, {"lock", 1, false}}};
+    for (const std::vector<CDDMethodParameter>& parameters : refused) {
+        std::unique_ptr<CDDMethod> method = PreWrite2nd(plugin, {});
+        for (const CDDMethodParameter& parameter : parameters) method->AddParameter(parameter);
+        plugin.host.TakeEvents();
+        EXPECT_EQ(plugin.calculation.ExecuteMethod(1, method.get(), 0, false), -1);
+        EXPECT_EQ(CurrentValueReads(plugin.host), std::vector<std::string>{});
+        EXPECT_EQ(plugin.host.sink().Take(),
+                  std::vector<std::string>{":   0,  0 : illegal named parameter (execute) for "
+                                           "object pre_write_upload_variables_2nd"});
+    }
+    EXPECT_EQ(plugin.host.servicesCreated(), 0);
+
+    // Without a host nothing is fetched or reported.
+    std::unique_ptr<CDDMethod> method =
+        PreWrite2nd(plugin, {{"code", item::loc_security_lock, true}, {"lock", 638, true}});
+    plugin.calculation.Detach();
+    EXPECT_EQ(plugin.calculation.ExecuteMethod(1, method.get(), 0, false), -1);
+    EXPECT_EQ(plugin.host.TakeEvents(), std::vector<std::string>{});
+    EXPECT_TRUE(plugin.host.sink().messages().empty());
+}
+
+TEST(UploadPrechecks, TheFirstRunsTheSecondsBodyWithServicesOfItsOwn) {
+    PluginFixture f;
+    const DDObjectId first = item::pre_write_upload_variables_1st;
+    EXPECT_EQ(Execute(f, first, 3, true), 0);
+    EXPECT_EQ(f.host.servicesCreated(), 2);
+    EXPECT_EQ(f.host.TakeMethodLog(), (MethodLog{Begin(first, 3, true), Begin(first, 3, true),
+                                                 kReadAccessCode, "PutResult(0)"}));
 }
 
 }  // namespace

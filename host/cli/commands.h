@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/describe.h"
 #include "engine/session.h"
@@ -35,12 +36,25 @@ CommandOutput ShowCommand(Session& session, std::string_view item, bool trace);
 CommandOutput DumpCommand(Session& session);
 
 // The validity operation for the item's kind, or for `as` ("variable", "menu", "method") when
-// given; with `as`, an object ID outside the directory is accepted too.
+// given. The item must be in the directory.
 CommandOutput ValidityCommand(Session& session, std::string_view item, std::string_view as);
 
+// What `exec` hands the method, and what the user that the host stands in for answers.
+struct ExecOptions {
+    std::int32_t arg = 0;
+    bool noAbortThrow = false;
+    // The answers to the prompts, in order; a prompt with no answer left is cancelled.
+    std::vector<std::int32_t> inputs;
+    // An abort becomes pending with this message, counted from 1; 0 never.
+    int abortAtMessage = 0;
+    // The method's named parameters in order, each "NAME=INT" or "NAME=@ITEM".
+    std::vector<std::string> parameters;
+};
+
 // Runs the item as a method; an item of another kind goes in as a method object all the same.
-CommandOutput ExecCommand(Session& session, std::string_view item, std::int32_t arg,
-                          bool noAbortThrow);
+// The result lists every services call in order and the value, after the run, of every
+// variable that the run wrote. The item must be in the directory.
+CommandOutput ExecCommand(Session& session, std::string_view item, const ExecOptions& options);
 
 // Every answer of the information object, and the data-category table.
 CommandOutput InfoCommand(Session& session);

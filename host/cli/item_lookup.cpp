@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cfloat>
 #include <charconv>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "cli/text_encoding.h"
@@ -42,6 +45,71 @@ std::optional<Number> ParseWhole(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+// Integers from the directory fit in an int; larger ones (four-byte unsigned values, time
+// stamps) are kept as floating point, which holds every whole number up to 2^53 exactly.
+constexpr std::int64_t kLargestExact = std::int64_t{1} << 53;
+
+CDDCommonVariant WholeVariant(std::int64_t value) {
+    if (value >= std::numeric_limits<std::int32_t>::min() &&
+        value <= std::numeric_limits<std::int32_t>::max())
+        return CDDCommonVariant(static_cast<int>(value));
+    return CDDCommonVariant(static_cast<double>(value));
+}
+
+struct WholeRange {
+    std::int64_t minimum;
+    std::int64_t maximum;
+};
+
+// A variable without a size holds four bytes; a time stamp eight.
+WholeRange RangeOf(const CDDType& type) {
+    const bool timeStamp = type.getType() == DD_TYPE_TIME_STAMP;
+    const int size = type.hasSize() ? type.getSize() : (timeStamp ? 8 : 4);
+    const int bits = 8 * std::min(size, 7);
+    if (type.getType() == DD_TYPE_INTEGER) {
+        const std::int64_t half = std::int64_t{1} << (bits - 1);
+        return {-half, half - 1};
+    }
+    return {0, std::min((std::int64_t{1} << bits) - 1, kLargestExact)};
+}
+
+// "a 2-byte enumerated variable", "a text of 16 characters".
+std::string TypeText(const CDDType& type) {
+    const std::string size = type.hasSize() ? std::to_string(type.getSize()) : "";
+    const std::string bytes = size.empty() ? "" : size + "-byte ";
+    switch (type.getType()) {
+        case DD_TYPE_FLOAT:
+            return "a floating-point variable";
+        case DD_TYPE_STRING:
+            return size.empty() ? "a text" : "a text of " + size + " characters";
+        case DD_TYPE_INTEGER:
+            return "a " + bytes + "integer variable";
+        case DD_TYPE_UNSIGNED:
+            return "a " + bytes + "unsigned variable";
+        case DD_TYPE_ENUMERATED:
+            return "a " + bytes + "enumerated variable";
+        case DD_TYPE_BIT_ENUMERATED:
+            return "a " + bytes + "bit-enumerated variable";
+        case DD_TYPE_TIME_STAMP:
+            return "a time stamp";
+    }
+    return "a variable";
+}
+
+struct Assignment {
+    std::string_view name;
+    std::string_view value;
+};
+
+// "NAME=VALUE" as `option` takes it, in the `form` it names.
+Assignment SplitAssignment(std::string_view text, const char* option, const char* form) {
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos || equals == 0) {
+        throw CommandError(std::string(option) + " expects " + form + ", got " + Quoted(text));
+    }
+    return {text.substr(0, equals), text.substr(equals + 1)};
+}
 
 }  // namespace
 
@@ -105,18 +173,85 @@ CDDCommonVariant ParseValue(std::string_view text) {
     return CDDCommonVariant(CStrPP(bytes->c_str()));
 }
 
-void ApplySetting(ReferenceObjectStore& store, std::string_view setting) {
-    const std::size_t equals = setting.find('=');
-    if (equals == std::string_view::npos || equals == 0) {
-        throw CommandError("--set expects NAME=VALUE, got " + Quoted(setting));
+std::int64_t ParseWholeNumber(std::string_view text, std::string_view subject, std::int64_t minimum,
+                              std::int64_t maximum) {
+    const std::optional<std::int64_t> value = ParseWhole<std::int64_t>(text);
+    if (!value || *value < minimum || *value > maximum) {
+        throw CommandError(std::string(subject) + " takes a whole number from " +
+                           std::to_string(minimum) + " to " + std::to_string(maximum) + ", not " +
+                           Quoted(text));
     }
-    const CDDObject& item = ResolveItem(store, setting.substr(0, equals));
+    return *value;
+}
+
+std::int32_t ParseInteger(std::string_view text, std::string_view subject) {
+    return static_cast<std::int32_t>(ParseWholeNumber(text, subject,
+                                                      std::numeric_limits<std::int32_t>::min(),
+                                                      std::numeric_limits<std::int32_t>::max()));
+}
+
+CDDCommonVariant ParseVariableValue(const std::string& name, const CDDType& type,
+                                    std::string_view text) {
+    const std::string subject = "--set: " + name + ", " + TypeText(type) + ",";
+    switch (type.getType()) {
+        case DD_TYPE_FLOAT: {
+            const std::optional<double> value = ParseWhole<double>(text);
+            if (!value || !std::isfinite(*value) || std::fabs(*value) > FLT_MAX) {
+                throw CommandError(subject + " takes a finite number from -3.40282e+38 to " +
+                                   "3.40282e+38, not " + Quoted(text));
+            }
+            return CDDCommonVariant(*value);
+        }
+        case DD_TYPE_STRING: {
+            const std::optional<std::string> bytes = Utf8ToCp1252(text);
+            if (!bytes) {
+                throw CommandError(subject + " cannot take " + Quoted(text) +
+                                   ": it has characters outside Windows-1252");
+            }
+            if (type.hasSize() && bytes->size() > static_cast<std::size_t>(type.getSize())) {
+                throw CommandError(subject + " cannot take " + Quoted(text) + ": it has " +
+                                   std::to_string(bytes->size()) + " characters");
+            }
+            return CDDCommonVariant(CStrPP(bytes->c_str()));
+        }
+        case DD_TYPE_INTEGER:
+        case DD_TYPE_UNSIGNED:
+        case DD_TYPE_ENUMERATED:
+        case DD_TYPE_BIT_ENUMERATED:
+        case DD_TYPE_TIME_STAMP: {
+            const WholeRange range = RangeOf(type);
+            return WholeVariant(ParseWholeNumber(text, subject, range.minimum, range.maximum));
+        }
+    }
+    return ParseValue(text);
+}
+
+void ApplySetting(ReferenceObjectStore& store, std::string_view setting, DDContext ctx) {
+    const auto [name, text] = SplitAssignment(setting, "--set", "NAME=VALUE");
+    const CDDObject& item = ResolveItem(store, name);
     const CDDDefinition& definition = *item.getcDefinition();
     if (dynamic_cast<const CDDVariable*>(&item) == nullptr) {
         throw CommandError(Cp1252ToUtf8(definition.name().ptr()) + " is a " +
                            KindName(definition.getKind()) + ", not a variable");
     }
-    store.SetCurrentValue(definition.getID(), ParseValue(setting.substr(equals + 1)));
+    // The type and size are the variable's attributes, which its fill gives.
+    const std::unique_ptr<CDDObject> filled = store.MakeFilled(ctx, definition);
+    const auto* variable = dynamic_cast<const CDDVariable*>(filled.get());
+    const CDDType* type = variable ? variable->getTypeInfo() : nullptr;
+    store.SetCurrentValue(
+        definition.getID(),
+        type ? ParseVariableValue(Cp1252ToUtf8(definition.name().ptr()), *type, text)
+             : ParseValue(text));
+}
+
+CDDMethodParameter ParseParameter(const ReferenceObjectStore& store, std::string_view parameter) {
+    const auto [name, value] = SplitAssignment(parameter, "--param", "NAME=INT or NAME=@ITEM");
+    const CStrPP text(std::string(name).c_str());
+    if (value.starts_with('@')) {
+        return CDDMethodParameter(
+            text, ResolveItem(store, value.substr(1)).getcDefinition()->getID(), true);
+    }
+    return CDDMethodParameter(text, ParseInteger(value, "--param " + std::string(name)), false);
 }
 
 }  // namespace ddhost

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -28,7 +29,25 @@ std::vector<std::string> ClosestNames(const std::vector<std::string>& names, std
 // else a string (taken from UTF-8 to the device's code page).
 CDDCommonVariant ParseValue(std::string_view text);
 
-// Applies "NAME=VALUE" (NAME may be an object ID) to the store's current values.
-void ApplySetting(ReferenceObjectStore& store, std::string_view setting);
+// A whole number that the user typed, within `minimum` and `maximum`; otherwise throws
+// CommandError: "<subject> takes a whole number from <minimum> to <maximum>, not '<text>'".
+std::int64_t ParseWholeNumber(std::string_view text, std::string_view subject, std::int64_t minimum,
+                              std::int64_t maximum);
+std::int32_t ParseInteger(std::string_view text, std::string_view subject);
+
+// The value that `text` gives the variable `name` of this type, checked against the type and
+// its size: a whole number that the integer types hold, a finite number that a
+// single-precision float holds, a text of no more characters than the size. Throws
+// CommandError with one line that names the variable and what it takes.
+CDDCommonVariant ParseVariableValue(const std::string& name, const CDDType& type,
+                                    std::string_view text);
+
+// Applies "NAME=VALUE" (NAME may be an object ID) to the store's current values, the value
+// checked against the variable's type and size as its fill with `ctx` gives them.
+void ApplySetting(ReferenceObjectStore& store, std::string_view setting, DDContext ctx);
+
+// A method's named parameter from "NAME=INT" (its own integer) or "NAME=@ITEM" (the object ID
+// of the item named by ID or name).
+CDDMethodParameter ParseParameter(const ReferenceObjectStore& store, std::string_view parameter);
 
 }  // namespace ddhost

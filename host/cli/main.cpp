@@ -57,8 +57,10 @@ int main(int argc, char** argv) {
     std::string item;
     std::string as;
     bool trace = false;
-    std::int32_t arg = 0;
-    bool noAbortThrow = false;
+    ddhost::ExecOptions execOptions;
+    std::string arg = "0";
+    std::vector<std::string> inputs;
+    std::string abortAtMessage;
     std::function<ddhost::CommandOutput(ddhost::Session&)> run;
 
     app.add_subcommand("directory", "objects, transaction sets and variable sets received")
@@ -80,9 +82,27 @@ int main(int argc, char** argv) {
     CLI::App* exec = app.add_subcommand("exec", "execute a method");
     exec->add_option("method", item, "object ID or DD name")->required();
     exec->add_option("--arg", arg, "argument handed to the method")->capture_default_str();
-    exec->add_flag("--no-abort-throw", noAbortThrow, "a pending abort does not end the method");
-    exec->callback(
-        [&] { run = [&](auto& s) { return ddhost::ExecCommand(s, item, arg, noAbortThrow); }; });
+    exec->add_flag("--no-abort-throw", execOptions.noAbortThrow,
+                   "a pending abort does not end the method");
+    exec->add_option("--input", inputs, "the user's answer to the next prompt (repeatable)")
+        ->allow_extra_args(false);
+    exec->add_option("--abort-at-message", abortAtMessage,
+                     "K: an abort becomes pending with the K-th message");
+    exec->add_option("--param", execOptions.parameters,
+                     "NAME=INT or NAME=@ITEM: the method's next named parameter (repeatable)")
+        ->allow_extra_args(false);
+    exec->callback([&] {
+        run = [&](auto& s) {
+            execOptions.arg = ddhost::ParseInteger(arg, "--arg");
+            for (const std::string& input : inputs)
+                execOptions.inputs.push_back(ddhost::ParseInteger(input, "--input"));
+            if (!abortAtMessage.empty()) {
+                execOptions.abortAtMessage = static_cast<int>(
+                    ddhost::ParseWholeNumber(abortAtMessage, "--abort-at-message", 1, INT32_MAX));
+            }
+            return ddhost::ExecCommand(s, item, execOptions);
+        };
+    });
     app.add_subcommand("info", "every answer of the information object")->callback([&] {
         run = ddhost::InfoCommand;
     });
@@ -97,7 +117,8 @@ int main(int argc, char** argv) {
 
     try {
         ddhost::Session session(pluginPath);
-        for (const std::string& setting : settings) ddhost::ApplySetting(session.store(), setting);
+        for (const std::string& setting : settings)
+            ddhost::ApplySetting(session.store(), setting, ddhost::kCommandContext);
         const ddhost::CommandOutput output = run(session);
         if (json) {
             std::cout << output.json.dump(2, ' ', false, ddhost::Json::error_handler_t::replace)

@@ -1,5 +1,3 @@
-#include <charconv>
-
 #include "cli/commands.h"
 #include "cli/item_lookup.h"
 #include "cli/text_encoding.h"
@@ -8,22 +6,8 @@
 namespace ddhost {
 namespace {
 
-// The definition of the item; with `lenient`, an object ID outside the directory stands for
-// itself with an empty name, so that requests for IDs no item answers can be made.
-CDDDefinition DefinitionOf(const ReferenceObjectStore& store, std::string_view item,
-                           enumDDObjectKind kind, bool lenient) {
-    try {
-        return *ResolveItem(store, item).getcDefinition();
-    } catch (const CommandError&) {
-        DDObjectId id = 0;
-        const char* end = item.data() + item.size();
-        auto [stop, error] = std::from_chars(item.data(), end, id);
-        if (!lenient || error != std::errc() || stop != end) throw;
-        return CDDDefinition(id, CStrPP(), kind);
-    }
-}
-
-// The directory's object when it is of class T, else a bare T carrying the definition.
+// The directory's object of the item when it is of class T, else a bare T carrying the item's
+// definition.
 template <class T>
 std::unique_ptr<T> ObjectAs(const ReferenceObjectStore& store, const CDDDefinition& definition) {
     return Narrow<T>(store.Copy(definition.getID()), definition);
@@ -51,19 +35,16 @@ constexpr ValidityOperation kValidityOperations[] = {
      &AskValidity<CDDMethod, &CAttributeCalculation::CalculateMethodValidity>},
 };
 
-const ValidityOperation& ChooseOperation(const ReferenceObjectStore& store, std::string_view item,
-                                         std::string_view as) {
+const ValidityOperation& ChooseOperation(const CDDDefinition& definition, std::string_view as) {
     for (const ValidityOperation& operation : kValidityOperations) {
-        if (as == operation.as) return operation;
+        if (as.empty() ? definition.getKind() == operation.kind : as == operation.as)
+            return operation;
     }
     if (!as.empty()) {
         throw CommandError("--as takes variable, menu or method, not '" + std::string(as) + "'");
     }
-    const enumDDObjectKind kind = ResolveItem(store, item).getcDefinition()->getKind();
-    for (const ValidityOperation& operation : kValidityOperations) {
-        if (kind == operation.kind) return operation;
-    }
-    throw CommandError(std::string(item) + " is a " + KindName(kind) +
+    throw CommandError(Cp1252ToUtf8(definition.name().ptr()) + " is a " +
+                       KindName(definition.getKind()) +
                        "; validity is asked of variables, menus and methods (or use --as)");
 }
 
@@ -76,9 +57,8 @@ std::string MessagesText(const Json& messages) {
 }  // namespace
 
 CommandOutput ValidityCommand(Session& session, std::string_view item, std::string_view as) {
-    const ValidityOperation& operation = ChooseOperation(session.store(), item, as);
-    const CDDDefinition definition =
-        DefinitionOf(session.store(), item, operation.kind, !as.empty());
+    const CDDDefinition definition = *ResolveItem(session.store(), item).getcDefinition();
+    const ValidityOperation& operation = ChooseOperation(definition, as);
     const bool valid = operation.call(session, definition);
     Json json = {{"item", Describe(definition)},
                  {"operation", operation.name},
@@ -87,23 +67,41 @@ CommandOutput ValidityCommand(Session& session, std::string_view item, std::stri
     return {json, (valid ? "true\n" : "false\n") + MessagesText(json["messages"])};
 }
 
-CommandOutput ExecCommand(Session& session, std::string_view item, std::int32_t arg,
-                          bool noAbortThrow) {
-    const CDDDefinition definition = DefinitionOf(session.store(), item, DD_KIND_METHOD, true);
-    std::unique_ptr<CDDMethod> method = ObjectAs<CDDMethod>(session.store(), definition);
-    const std::int32_t result =
-        session.calculation().ExecuteMethod(kCommandContext, method.get(), arg, noAbortThrow);
+CommandOutput ExecCommand(Session& session, std::string_view item, const ExecOptions& options) {
+    ReferenceObjectStore& store = session.store();
+    const CDDDefinition definition = *ResolveItem(store, item).getcDefinition();
+    std::unique_ptr<CDDMethod> method = ObjectAs<CDDMethod>(store, definition);
+    for (const std::string& parameter : options.parameters)
+        method->AddParameter(ParseParameter(store, parameter));
+
+    MethodRuns& runs = session.host().methodRuns();
+    runs.inputs.assign(options.inputs.begin(), options.inputs.end());
+    runs.abortAtMessage = options.abortAtMessage;
+    runs.messagesShown = 0;
+    runs.written.clear();
+    const std::int32_t result = session.calculation().ExecuteMethod(
+        kCommandContext, method.get(), options.arg, options.noAbortThrow);
+
     Json services = Json::array();
-    std::string servicesText;
+    std::string text = "result: " + std::to_string(result) + '\n';
     for (const std::string& call : session.host().TakeMethodLog()) {
         services.push_back(Cp1252ToUtf8(call));
-        servicesText += "services: " + Cp1252ToUtf8(call) + '\n';
+        text += "services: " + Cp1252ToUtf8(call) + '\n';
     }
-    Json json = {{"method", Describe(definition)}, {"arg", arg},
-                 {"noAbortThrow", noAbortThrow},   {"result", result},
-                 {"services", services},           {"messages", TakeMessages(session)}};
-    return {json, "result: " + std::to_string(result) + '\n' + servicesText +
-                      MessagesText(json["messages"])};
+    Json values = Json::object();
+    for (DDObjectId id : runs.written) {
+        const std::string name = Cp1252ToUtf8(store.Find(id)->getcDefinition()->name().ptr());
+        values[name] = Describe(store.CurrentValue(kCommandContext, id));
+        text += "value: " + name + " = " + values[name].dump() + '\n';
+    }
+    Json json = {{"method", Describe(definition)},
+                 {"arg", options.arg},
+                 {"noAbortThrow", options.noAbortThrow},
+                 {"result", result},
+                 {"services", services},
+                 {"messages", TakeMessages(session)},
+                 {"values", values}};
+    return {json, text + MessagesText(json["messages"])};
 }
 
 }  // namespace ddhost

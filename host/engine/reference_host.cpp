@@ -6,7 +6,7 @@ namespace ddhost {
 
 MethodServices* ReferenceHost::CreateMethodServices(DDContext ctx) {
     ++m_servicesCreated;
-    return new ReferenceMethodServices(ctx, m_store, m_methodLog);
+    return new ReferenceMethodServices(ctx, m_store, m_methodRuns);
 }
 
 ObjectStore* ReferenceHost::GetObjectStore() {

@@ -24,14 +24,16 @@ class ReferenceHost : public AttributeHost {
     int storeRequests() const { return m_storeRequests; }
     int sinkRequests() const { return m_sinkRequests; }
     int servicesCreated() const { return m_servicesCreated; }
+    // The user that method runs meet, and the record of the runs so far.
+    MethodRuns& methodRuns() { return m_methodRuns; }
     // What the services of all method runs so far were asked, in order.
-    const MethodLog& methodLog() const { return m_methodLog; }
-    MethodLog TakeMethodLog() { return std::exchange(m_methodLog, {}); }
+    const MethodLog& methodLog() const { return m_methodRuns.log; }
+    MethodLog TakeMethodLog() { return std::exchange(m_methodRuns.log, {}); }
 
   private:
     ReferenceObjectStore m_store;
     RecordingMessageSink m_sink;
-    MethodLog m_methodLog;
+    MethodRuns m_methodRuns;
     int m_storeRequests = 0;
     int m_sinkRequests = 0;
     int m_servicesCreated = 0;

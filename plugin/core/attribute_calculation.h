@@ -13,6 +13,9 @@
 #include "interfaces/attribute_calculation.h"
 #include "interfaces/host_interfaces.h"
 
+// One run of a method body (methods/method_run.h).
+struct MethodRun;
+
 // The attribute-calculation object: dispatches every request of the host by object ID to the
 // generated code of the item.
 class CDeviceAttributeCalculation : public CAttributeCalculation {
@@ -91,9 +94,9 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
     CDDObject* FillBlock(CDDObject* object, enumDDBlockType type, std::int32_t number);
     CDDObject* FillCommand(DDContext ctx, CDDObject* object, const registry::CommandRow& row);
     CDDObject* FillMethod(DDContext ctx, CDDObject* object);
-    using MethodBody = void (*)(MethodServices&);
+    using MethodBody = void (*)(MethodRun&);
     std::int32_t RunMethod(DDContext ctx, CDDMethod* method, std::int32_t arg, bool noAbortThrow,
-                           MethodBody body);
+                           MethodBody body, const std::array<std::int32_t, 2>& namedIntegers = {});
     CDDObject* FillCollection(CDDObject* object, std::span<const MemberRecord> members);
     CDDObject* FillUnit(CDDObject* object, const UnitRecord& record);
     CDDObject* FillAlarmOverview(DDContext ctx, CDDObject* object);

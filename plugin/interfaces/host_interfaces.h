@@ -44,14 +44,24 @@ class MessageSink {
 };
 
 // The host's services for one run of a method body. The body that asked for the object deletes
-// it when it ends; the result it holds last is the method's result.
+// it when it ends; the result it holds last is the method's result. Variables are named by
+// their DD names; texts are the device's Windows-1252 bytes.
 class MethodServices {
   public:
     virtual ~MethodServices() = default;
     // Starts the run: the method, the host's argument, and whether a pending abort may end it.
     virtual void Begin(CDDMethod* method, std::int32_t arg, bool noAbortThrow) = 0;
-    // Writes a variable's value, by the variable's name.
+    // A variable's current value, read as an integer or as floating point.
+    virtual std::int32_t GetIntegerValue(const CStrPP& variable) = 0;
+    virtual double GetFloatValue(const CStrPP& variable) = 0;
+    // Writes a variable's value.
     virtual void PutValue(const CStrPP& variable, const CDDCommonVariant& value) = 0;
+    // Sets a local of the running method, which the messages that follow may show.
+    virtual void PutLocal(const CStrPP& local, const CDDCommonVariant& value) = 0;
+    // Shows a message to the user; true when an abort is pending afterwards.
+    virtual bool ShowMessage(const CStrPP& message) = 0;
+    // Asks the user for an integer; false, with `value` untouched, when the user cancelled.
+    virtual bool AskInteger(const CStrPP& prompt, std::int32_t& value) = 0;
     // Sends a command to the device, by the command's name; false when it failed.
     virtual bool SendCommand(const CStrPP& command) = 0;
     // Tells the host that the run was aborted (-2), or any other result.
