@@ -10,8 +10,17 @@
 #include <vector>
 
 #include "interfaces/exports.h"
+#include "interfaces/self_registration.h"
 #include "platform/module.h"
 #include "support/temporary_directory.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <sys/stat.h>
+
+#include <fstream>
+#endif
 
 namespace {
 
@@ -108,9 +117,9 @@ TEST_F(RegistryTest, UnregisteringWithoutTheKeysChangesNothing) {
     EXPECT_EQ(Snapshot(Root(), "SOFTWARE\\Tessaform"), before);
 
     // Another device's plug-in under the same key is left alone.
-    const Key other = Root().Create(std::string(kPluginsKey) + "\\Other Device");
-    ASSERT_TRUE(other.IsOpen());
-    other.SetValue("DLLPATH", platform::registry::kString, "x", 2);
+    Key other = Root().Create(std::string(kPluginsKey) + "\\Other Device");
+    ASSERT_TRUE(other.SetValue("DLLPATH", platform::registry::kString, "x", 2));
+    ASSERT_TRUE(other.Close());
     const std::string withOther = Snapshot(Root(), "SOFTWARE\\Tessaform");
     EXPECT_EQ(Unregister(), 0);
     EXPECT_EQ(Snapshot(Root(), "SOFTWARE\\Tessaform"), withOther);
@@ -125,6 +134,30 @@ TEST_F(RegistryTest, UnregisteringRemovesOnlyTheDevicesKey) {
     ASSERT_TRUE(plugins.IsOpen());
     EXPECT_TRUE(plugins.SubKeyNames().empty());
     EXPECT_TRUE(plugins.ValueNames().empty());
+}
+
+// Where the device's key cannot be created: below a key that must stay volatile on Windows, in
+// a store that may not be written elsewhere.
+void BarTheDevicesKey([[maybe_unused]] const TemporaryDirectory& directory) {
+#if defined(_WIN32)
+    HKEY plugins = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kPluginsKey, 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_WRITE, nullptr, &plugins, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(plugins);
+#else
+    const std::string store = (directory.path() / "registry").string();
+    std::ofstream(store) << "REGEDIT4\n";
+    ASSERT_EQ(chmod(store.c_str(), 0444), 0);
+#endif
+}
+
+TEST_F(RegistryTest, RegisteringWhereTheKeyCannotBeCreatedFails) {
+    BarTheDevicesKey(directory);
+    EXPECT_EQ(Register(), kSelfRegistrationFailed);
+    EXPECT_FALSE(Root().Open(std::string(kPluginsKey) + "\\" + kDeviceName, Access::Read).IsOpen());
+    // Nothing to remove is no failure.
+    EXPECT_EQ(Unregister(), 0);
 }
 
 }  // namespace
