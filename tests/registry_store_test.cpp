@@ -26,6 +26,7 @@
 #include "interfaces/self_registration.h"
 #include "platform/module.h"
 #include "platform/registry.h"
+#include "support/registry_snapshot.h"
 #include "support/temporary_directory.h"
 
 namespace {
@@ -64,20 +65,6 @@ int Wait(pid_t child) {
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Every key below `path`, with its values, as text to compare.
-std::string Snapshot(const std::string& path) {
-    const Key key = Key::LocalMachine().Open(path, Access::Read);
-    if (!key.IsOpen()) return "(none)";
-    std::string text = "[" + path + "]";
-    for (const std::string& name : key.ValueNames()) {
-        const auto value = key.QueryValue(name);
-        text += " " + name + "=" + std::to_string(value->type) + ":" +
-                std::string(value->data.begin(), value->data.end());
-    }
-    for (const std::string& sub : key.SubKeyNames()) text += Snapshot(path + "\\" + sub);
-    return text;
 }
 
 // The registry stand-in: a store that outlives processes, stays whole whatever happens to the
@@ -120,7 +107,7 @@ class RegistryStoreTest : public ::testing::Test {
             key.SetValue("", platform::registry::kDWord, &i, sizeof i);
             EXPECT_TRUE(key.Close());
         }
-        return Snapshot("SOFTWARE\\Other");
+        return RegistrySnapshot("SOFTWARE\\Other");
     }
 
     int Temporaries() const {
@@ -207,7 +194,7 @@ TEST_F(RegistryStoreTest, ParallelRegistrationsKeepUnrelatedKeysAndNeverShowAHal
               << " unrelated keys written, " << reads << " reads meanwhile, " << failures
               << " failures\n";
 
-    EXPECT_EQ(Snapshot("SOFTWARE\\Other"), unrelated);
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Other"), unrelated);
     EXPECT_EQ(DeviceValueCount(), 5);
     const Key race = Key::LocalMachine().Open("SOFTWARE\\Race", Access::Read);
     ASSERT_EQ(race.SubKeyNames().size(), static_cast<std::size_t>(kWriters));
@@ -243,7 +230,7 @@ TEST_F(RegistryStoreTest, WritersKilledAtRandomMomentsLeaveAWholeStoreAndOneTemp
     }
     ASSERT_EQ(Register(), 0);
     EXPECT_EQ(Temporaries(), 0);
-    EXPECT_EQ(Snapshot("SOFTWARE\\Other"), unrelated);
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Other"), unrelated);
     std::cout << "[ figures  ] " << kills << " writers killed, " << leftBehind
               << " rounds left a temporary for the next writer, 0 half keys\n";
 }
@@ -380,7 +367,7 @@ TEST_F(RegistryStoreTest, ValuesReachTheStoreTogetherWhenTheKeyCloses) {
     EXPECT_FALSE(Key::LocalMachine().Open("SOFTWARE\\Maker", Access::Read).IsOpen());
     EXPECT_FALSE(std::filesystem::exists(StorePath()));
     ASSERT_TRUE(key.Close());
-    EXPECT_EQ(Snapshot("SOFTWARE\\Maker"),
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Maker"),
               "[SOFTWARE\\Maker][SOFTWARE\\Maker\\Device] A=1:a\0 B=1:b\0"s);
 
     // A key deleted while open takes its values nowhere.
@@ -388,7 +375,7 @@ TEST_F(RegistryStoreTest, ValuesReachTheStoreTogetherWhenTheKeyCloses) {
     EXPECT_EQ(Key::LocalMachine().DeleteSubKey("SOFTWARE\\Maker\\Device"), Outcome::Done);
     EXPECT_TRUE(gone.SetValue("C", platform::registry::kString, "c", 2));
     EXPECT_FALSE(gone.Close());
-    EXPECT_EQ(Snapshot("SOFTWARE\\Maker"), "[SOFTWARE\\Maker]");
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Maker"), "[SOFTWARE\\Maker]");
 
     // Nothing beyond the size that would be read back.
     const std::vector<std::uint8_t> huge(5 << 20, 0);

@@ -12,6 +12,7 @@
 #include "interfaces/exports.h"
 #include "interfaces/self_registration.h"
 #include "platform/module.h"
+#include "support/registry_snapshot.h"
 #include "support/temporary_directory.h"
 
 #if defined(_WIN32)
@@ -37,20 +38,6 @@ Value StringValue(const std::string& text) {
 }
 
 Value DWordValue(std::uint8_t low) { return {platform::registry::kDWord, {low, 0, 0, 0}}; }
-
-// Every key below `path`, with its values, as text to compare.
-std::string Snapshot(const Key& parent, const std::string& path) {
-    const Key key = parent.Open(path, Access::Read);
-    if (!key.IsOpen()) return "(none)";
-    std::string text = "[" + path + "]";
-    for (const std::string& name : key.ValueNames()) {
-        const auto value = key.QueryValue(name);
-        text += " " + name + "=" + std::to_string(value->type) + ":" +
-                std::string(value->data.begin(), value->data.end());
-    }
-    for (const std::string& sub : key.SubKeyNames()) text += Snapshot(parent, path + "\\" + sub);
-    return text;
-}
 
 // Each test starts without the plug-ins' keys: in a store of its own where the registry is a
 // stand-in, in the system's registry otherwise.
@@ -112,17 +99,17 @@ TEST_F(RegistryTest, RegisteringTwiceLeavesOneKeyWithItsFiveValues) {
 }
 
 TEST_F(RegistryTest, UnregisteringWithoutTheKeysChangesNothing) {
-    const std::string before = Snapshot(Root(), "SOFTWARE\\Tessaform");
+    const std::string before = RegistrySnapshot("SOFTWARE\\Tessaform");
     EXPECT_EQ(Unregister(), 0);
-    EXPECT_EQ(Snapshot(Root(), "SOFTWARE\\Tessaform"), before);
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Tessaform"), before);
 
     // Another device's plug-in under the same key is left alone.
     Key other = Root().Create(std::string(kPluginsKey) + "\\Other Device");
     ASSERT_TRUE(other.SetValue("DLLPATH", platform::registry::kString, "x", 2));
     ASSERT_TRUE(other.Close());
-    const std::string withOther = Snapshot(Root(), "SOFTWARE\\Tessaform");
+    const std::string withOther = RegistrySnapshot("SOFTWARE\\Tessaform");
     EXPECT_EQ(Unregister(), 0);
-    EXPECT_EQ(Snapshot(Root(), "SOFTWARE\\Tessaform"), withOther);
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Tessaform"), withOther);
     Root().Open(kPluginsKey, Access::Write).DeleteSubKey("Other Device");
 }
 
