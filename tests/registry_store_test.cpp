@@ -1,194 +1,486 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iostream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "cli/commands.h"
+#include "cli/item_lookup.h"
 #include "interfaces/exports.h"
+#include "interfaces/self_registration.h"
 #include "platform/module.h"
 #include "platform/registry.h"
+#include "support/registry_snapshot.h"
 #include "support/temporary_directory.h"
 
 namespace {
 
 using platform::registry::Access;
 using platform::registry::Key;
+using platform::registry::Outcome;
 using platform::registry::Value;
+using ::testing::HasSubstr;
+using namespace std::string_literals;
 
-// The registry stand-in: a store that outlives processes and stays whole whatever happens to
-// the processes that write it.
-class RegistryStoreTest : public ::testing::Test {
-  protected:
-    void SetUp() override { setenv("DD_REGISTRY_FILE", StorePath().c_str(), 1); }
+const std::string kDeviceKey =
+    std::string(kPluginsRegistryKey) + "\\Kelvane / 40 / PA / V1.00.00...V1.00.01";
 
-    std::string StorePath() const { return (directory.path() / "state" / "registry").string(); }
+std::string FileText(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
 
-    std::string StoreText() const {
-        std::ifstream file(StorePath(), std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
-    const TemporaryDirectory directory;
-};
+void WriteFile(const std::filesystem::path& path, const std::string& text) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 template <typename Work>
 pid_t Spawn(Work work) {
     const pid_t child = fork();
-    if (child == 0) {
-        work();
-        _exit(0);
-    }
+    if (child == 0) _exit(work());
     return child;
 }
 
+// The exit code of the child, or -1 when it did not exit by itself.
 int Wait(pid_t child) {
-    int status = -1;
+    int status = 0;
     waitpid(child, &status, 0);
-    return status;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Names V0, V1, ... as one writer adds them in turn: true when they are a gapless run.
-bool IsGaplessRun(const std::vector<std::string>& names) {
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (names[i] != "V" + std::to_string(i)) return false;
+// The registry stand-in: a store that outlives processes, stays whole whatever happens to the
+// processes that write it, and says why when it cannot be used.
+class RegistryStoreTest : public ::testing::Test {
+  protected:
+    void SetUp() override { setenv("DD_REGISTRY_FILE", StorePath().c_str(), 1); }
+
+    std::filesystem::path StorePath() const { return directory.path() / "state" / "registry"; }
+
+    std::int32_t Register() const {
+        return plugin.Export<PFN_DllRegisterServer>("DllRegisterServer")();
     }
-    return true;
-}
+    std::int32_t Unregister() const {
+        return plugin.Export<PFN_DllUnregisterServer>("DllUnregisterServer")();
+    }
 
-TEST_F(RegistryStoreTest, ARegistrationOutlivesTheProcessThatMadeIt) {
-    const pid_t child = Spawn([] {
-        const platform::Module plugin(DD_PLUGIN_PATH);
-        plugin.Export<PFN_DllRegisterServer>("DllRegisterServer")();
-    });
+    // How many values the device's key has in the store as one read of the file finds it; -1
+    // when it is not there, -2 when the store cannot be read.
+    int DeviceValueCount() const {
+        if (!Key::LocalMachine().IsOpen()) return -2;
+        const std::string text = FileText(StorePath());
+        const std::string line = "[HKEY_LOCAL_MACHINE\\" + kDeviceKey + "]\n";
+        const std::size_t start = text.find(line);
+        if (start == std::string::npos) return -1;
+        const auto values = text.begin() + static_cast<std::ptrdiff_t>(start + line.size());
+        return static_cast<int>(
+            std::count(values, text.begin() + text.find("\n\n", start) + 1, '\n'));
+    }
+
+    // Keys of other makers, with values of every kind, that no registration may disturb.
+    static std::string WriteUnrelatedKeys() {
+        std::mt19937 random(7);
+        for (int i = 0; i < 20; ++i) {
+            Key key = Key::LocalMachine().Create("SOFTWARE\\Other\\Maker " + std::to_string(i));
+            std::vector<std::uint8_t> bytes(512);
+            for (auto& byte : bytes) byte = static_cast<std::uint8_t>(random());
+            key.SetValue("Blob", platform::registry::kBinary, bytes.data(), bytes.size());
+            key.SetValue("Name", platform::registry::kString, "Gr\xE4t \"x\" \\ y", 13);
+            key.SetValue("", platform::registry::kDWord, &i, sizeof i);
+            EXPECT_TRUE(key.Close());
+        }
+        return RegistrySnapshot("SOFTWARE\\Other");
+    }
+
+    int Temporaries() const {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(StorePath().parent_path()))
+            count += entry.path().extension() == ".tmp";
+        return count;
+    }
+
+    const TemporaryDirectory directory;
+    const platform::Module plugin{DD_PLUGIN_PATH};
+};
+
+TEST_F(RegistryStoreTest, ARegistrationOutlivesItsProcessAsRegistryExportText) {
+    const pid_t child = Spawn([this] { return Register(); });
     ASSERT_EQ(Wait(child), 0);
-    const Key device = Key::LocalMachine().Open(
-        "SOFTWARE\\Tessaform\\PB\\DTMs\\E15\\Kelvane / 40 / PA / V1.00.00...V1.00.01",
-        Access::Read);
-    ASSERT_TRUE(device.IsOpen());
-    // The store lists values in the order they were first written.
-    EXPECT_EQ(device.ValueNames(),
-              (std::vector<std::string>{"DLLPATH", "Description", "TechnicalDescription",
-                                        "BottomBarStyle", "WriteNotAvailableVariablesToDevice"}));
+    const std::unique_ptr<CInformation> info(plugin.Export<PFN_GetInformation>("GetInformation")());
+    // Keys in order, parents first, each after a blank line; values in the order written.
+    EXPECT_EQ(FileText(StorePath()),
+              "REGEDIT4\n"
+              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n"
+              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform]\n"
+              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB]\n"
+              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB\\DTMs]\n"
+              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB\\DTMs\\E15]\n"
+              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB\\DTMs\\E15\\Kelvane / 40 / PA / "
+              "V1.00.00...V1.00.01]\n"
+              "\"DLLPATH\"=\"" +
+                  std::string(info->GetModulePath().ptr()) +
+                  "\"\n"
+                  "\"Description\"=\"Flow (Vortex Counter)\"\n"
+                  "\"TechnicalDescription\"=\"1:17;5392,1,1\"\n"
+                  "\"BottomBarStyle\"=dword:00000001\n"
+                  "\"WriteNotAvailableVariablesToDevice\"=dword:00000001\n"
+                  "\n");
 }
 
-TEST_F(RegistryStoreTest, ProcessesWritingAtOnceAllKeepTheirKeys) {
+TEST_F(RegistryStoreTest, ParallelRegistrationsKeepUnrelatedKeysAndNeverShowAHalfKey) {
+    const std::string unrelated = WriteUnrelatedKeys();
+    constexpr int kRegistrars = 4;
+    constexpr int kRounds = 25;
     constexpr int kWriters = 3;
     constexpr int kKeysEach = 25;
     std::vector<pid_t> children;
-    for (int writer = 0; writer < kWriters; ++writer) {
-        children.push_back(Spawn([writer] {
-            const Key root = Key::LocalMachine();
-            for (int i = 0; i < kKeysEach; ++i) {
-                const Key key = root.Create("SOFTWARE\\Race\\W" + std::to_string(writer) + "\\K" +
-                                            std::to_string(i));
-                key.SetValue("N", platform::registry::kDWord, &i, sizeof i);
-            }
+    // Each registrar ends registered; its exit code counts the calls that failed.
+    for (int registrar = 0; registrar < kRegistrars; ++registrar) {
+        children.push_back(Spawn([this] {
+            int failures = Register() != 0;
+            for (int round = 1; round < kRounds; ++round)
+                failures += (Unregister() != 0) + (Register() != 0);
+            return failures;
         }));
     }
-    for (const pid_t child : children) ASSERT_EQ(Wait(child), 0);
+    for (int writer = 0; writer < kWriters; ++writer) {
+        children.push_back(Spawn([writer] {
+            int failures = 0;
+            for (int i = 0; i < kKeysEach; ++i) {
+                Key key = Key::LocalMachine().Create("SOFTWARE\\Race\\W" + std::to_string(writer) +
+                                                     "\\K" + std::to_string(i));
+                failures += !key.SetValue("N", platform::registry::kDWord, &i, sizeof i);
+                failures += !key.Close();
+            }
+            return failures;
+        }));
+    }
+    // Meanwhile the device's key is never seen with part of its values.
+    int reads = 0;
+    int failures = 0;
+    std::vector<int> halfKeys;
+    for (std::vector<pid_t> running = children; !running.empty(); ++reads) {
+        if (const int count = DeviceValueCount(); count != -1 && count != 5)
+            halfKeys.push_back(count);
+        std::erase_if(running, [&](pid_t child) {
+            int status = 0;
+            if (waitpid(child, &status, WNOHANG) != child) return false;
+            failures += WIFEXITED(status) ? WEXITSTATUS(status) : 1000;
+            return true;
+        });
+    }
+    EXPECT_THAT(halfKeys, ::testing::IsEmpty());
+    EXPECT_EQ(failures, 0);
+    std::cout << "[ figures  ] " << children.size() << " processes, "
+              << kRegistrars * (2 * kRounds - 1) << " registration calls, " << kWriters * kKeysEach
+              << " unrelated keys written, " << reads << " reads meanwhile, " << failures
+              << " failures\n";
+
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Other"), unrelated);
+    EXPECT_EQ(DeviceValueCount(), 5);
     const Key race = Key::LocalMachine().Open("SOFTWARE\\Race", Access::Read);
     ASSERT_EQ(race.SubKeyNames().size(), static_cast<std::size_t>(kWriters));
     for (int writer = 0; writer < kWriters; ++writer) {
         const Key keys = race.Open("W" + std::to_string(writer), Access::Read);
         EXPECT_EQ(keys.SubKeyNames().size(), static_cast<std::size_t>(kKeysEach));
-        for (int i = 0; i < kKeysEach; ++i)
-            EXPECT_TRUE(keys.Open("K" + std::to_string(i), Access::Read).QueryValue("N"));
     }
 }
 
-TEST_F(RegistryStoreTest, AWriterKilledMidwayLeavesAWholeStore) {
-    // Large values make each write long enough to be cut into.
-    const Value bulk{3, std::vector<std::uint8_t>(1 << 15, 0x5A)};
-    for (int round = 0; round < 4; ++round) {
-        const std::string path = "SOFTWARE\\Bulk" + std::to_string(round);
-        ASSERT_TRUE(Key::LocalMachine().Create(path).IsOpen());
-        const pid_t child = Spawn([&] {
-            const Key key = Key::LocalMachine().Open(path, Access::Write);
-            for (int i = 0;; ++i)
-                key.SetValue("V" + std::to_string(i), bulk.type, bulk.data.data(),
-                             bulk.data.size());
+TEST_F(RegistryStoreTest, WritersKilledAtRandomMomentsLeaveAWholeStoreAndOneTemporaryAtMost) {
+    const std::string unrelated = WriteUnrelatedKeys();
+    const char* wanted = std::getenv("DD_STORE_KILLS");
+    const int kills = wanted != nullptr ? std::atoi(wanted) : 150;
+    std::mt19937 random(20240607);
+    std::uniform_int_distribution<int> moment(0, 4000);
+    int leftBehind = 0;
+    for (int round = 0; round < kills; ++round) {
+        const pid_t child = Spawn([this] {
+            for (;;) {
+                Register();
+                Unregister();
+            }
+            return 0;
         });
-        // Readers meanwhile only ever see whole stores.
-        const auto until =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(30 + 20 * round);
-        while (std::chrono::steady_clock::now() < until) {
-            const Key key = Key::LocalMachine().Open(path, Access::Read);
-            ASSERT_TRUE(key.IsOpen());
-            ASSERT_TRUE(IsGaplessRun(key.ValueNames()));
-        }
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
         kill(child, SIGKILL);
         Wait(child);
-        const Key key = Key::LocalMachine().Open(path, Access::Read);
-        ASSERT_TRUE(key.IsOpen()) << "round " << round;
-        const auto names = key.ValueNames();
-        EXPECT_TRUE(IsGaplessRun(names));
-        for (const auto& name : names) EXPECT_EQ(key.QueryValue(name), bulk);
+        const int count = DeviceValueCount();
+        ASSERT_TRUE(count == -1 || count == 5) << "round " << round << ": " << count;
+        const int temporaries = Temporaries();
+        ASSERT_LE(temporaries, 1) << "round " << round;
+        leftBehind += temporaries;
+    }
+    ASSERT_EQ(Register(), 0);
+    EXPECT_EQ(Temporaries(), 0);
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Other"), unrelated);
+    std::cout << "[ figures  ] " << kills << " writers killed, " << leftBehind
+              << " rounds left a temporary for the next writer, 0 half keys\n";
+}
+
+// Each store here cannot be used; registering and unregistering say why in one line and leave
+// it as it was.
+TEST_F(RegistryStoreTest, OddFilesAreRefusedWithTheirReasonAndLeftAsTheyAre) {
+    const std::filesystem::path store = StorePath();
+    const std::string cut = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n\"x\"=dword:0000";
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* reason;
+    } odd[] = {
+        {"FIFO", [&] { mkfifo(store.c_str(), 0600); }, "not a regular file but a FIFO"},
+        {"link to an endless device", [&] { std::filesystem::create_symlink("/dev/zero", store); },
+         "not a regular file but a character device"},
+        {"directory", [&] { std::filesystem::create_directory(store); },
+         "not a regular file but a directory"},
+        {"truncated", [&] { WriteFile(store, cut); }, "cut short: its last line has no end"},
+        {"not understood", [&] { WriteFile(store, cut + "\n[HKEY_CURRENT_USER\\B]\n"); },
+         "line 5 is not understood"},
+        {"too large", [&] { WriteFile(store, "REGEDIT4\n" + std::string(5 << 20, '\n')); },
+         "larger than the 4 MiB that a registry file may hold"},
+    };
+    ddhost::Session session(DD_PLUGIN_PATH);
+    for (const auto& [what, make, reason] : odd) {
+        SCOPED_TRACE(what);
+        std::filesystem::remove_all(store.parent_path());
+        std::filesystem::create_directories(store.parent_path());
+        make();
+        const auto type = std::filesystem::symlink_status(store).type();
+        const std::string text = type == std::filesystem::file_type::regular ? FileText(store) : "";
+        for (const bool unregister : {false, true}) {
+            try {
+                ddhost::RegisterCommand(session, unregister);
+                ADD_FAILURE() << "no failure reported";
+            } catch (const ddhost::CommandError& error) {
+                const std::string line = error.what();
+                EXPECT_EQ(line.find('\n'), std::string::npos);
+                EXPECT_THAT(line, HasSubstr("returned 0x80040201, and HKEY_LOCAL_MACHINE\\" +
+                                            kDeviceKey + " cannot be read; registry file " +
+                                            store.string() + ": " + reason));
+            }
+        }
+        EXPECT_EQ(std::filesystem::symlink_status(store).type(), type);
+        if (type == std::filesystem::file_type::regular) {
+            EXPECT_EQ(FileText(store), text);
+        }
+        // Nothing, not even a lock, is made beside it.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(store.parent_path()), {}), 1);
     }
 }
 
-TEST_F(RegistryStoreTest, LeavesAStoreItCannotReadAlone) {
-    std::filesystem::create_directories(directory.path() / "state");
-    std::ofstream(StorePath(), std::ios::binary) << "not a registry\n";
-    EXPECT_FALSE(Key::LocalMachine().IsOpen());
-    const platform::Module plugin(DD_PLUGIN_PATH);
-    EXPECT_EQ(plugin.Export<PFN_DllRegisterServer>("DllRegisterServer")(), 0);
-    EXPECT_EQ(StoreText(), "not a registry\n");
+TEST_F(RegistryStoreTest, AFileThisUserCannotReadIsRefusedWithTheSystemsReason) {
+    WriteFile(StorePath(), "REGEDIT4\n");
+    ASSERT_EQ(chmod(StorePath().c_str(), 0), 0);
+    // Root reads any file, so the test reads as nobody.
+    const pid_t child = Spawn([this] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 2;
+        const bool refused =
+            Register() == kSelfRegistrationFailed && Unregister() == kSelfRegistrationFailed;
+        return refused && platform::registry::Problem() ==
+                              "registry file " + StorePath().string() + ": Permission denied"
+                   ? 0
+                   : 1;
+    });
+    EXPECT_EQ(Wait(child), 0);
+    EXPECT_EQ(FileText(StorePath()), "REGEDIT4\n");
 }
 
-TEST_F(RegistryStoreTest, KeepsAnyBytesInNamesAndData) {
-    const std::string keyName = "Key [with] \"odd\" = %41 \xE4\xB3\t";
-    const std::string valueName = "Value\nwith \"quotes\" and %";
+TEST_F(RegistryStoreTest, WritesThroughLinksKeepingTheModeAndRefusesAReadOnlyFile) {
+    const std::filesystem::path target = directory.path() / "elsewhere" / "store";
+    WriteFile(target, "REGEDIT4\n");
+    ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+    std::filesystem::create_directories(StorePath().parent_path());
+    std::filesystem::create_symlink("../elsewhere/store", StorePath());
+
+    EXPECT_EQ(Register(), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(StorePath()));
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
+    EXPECT_THAT(FileText(target), HasSubstr("\"Description\"=\"Flow (Vortex Counter)\"\n"));
+
+    // A dangling link gets its target.
+    std::filesystem::remove(target);
+    EXPECT_EQ(Register(), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(StorePath()));
+    EXPECT_EQ(DeviceValueCount(), 5);
+
+    ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+    const std::string before = FileText(target);
+    EXPECT_EQ(Unregister(), kSelfRegistrationFailed);
+    EXPECT_EQ(Register(), kSelfRegistrationFailed);
+    EXPECT_EQ(FileText(target), before);
+    EXPECT_EQ(platform::registry::Problem(),
+              "registry file " + StorePath().string() + ": read-only for this user");
+}
+
+TEST_F(RegistryStoreTest, MemoryRunningOutWhileReadingTheStoreIsReportedNotThrown) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's shadow memory does not keep to an address-space limit";
+#else
+    // A store of three MiB, written without a large allocation.
+    std::filesystem::create_directories(StorePath().parent_path());
+    std::FILE* file = std::fopen(StorePath().c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Bulk]\n\"Bulk\"=hex:00", file);
+    for (int byte = 1; byte < 1 << 20; ++byte) std::fputs(",a5", file);
+    std::fputs("\n", file);
+    std::fclose(file);
+    // Read in a fresh run of this program, whose heap has no room left over from earlier
+    // work, under a limit that leaves no room for the store.
+    const auto readUnderLimit = [this] {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const auto limit = static_cast<rlim_t>(pages * sysconf(_SC_PAGESIZE) + (1 << 20));
+        const rlimit room{limit, limit};
+        const bool reported = setrlimit(RLIMIT_AS, &room) == 0 &&
+                              Register() == kSelfRegistrationOutOfMemory &&
+                              Unregister() == kSelfRegistrationOutOfMemory;
+        _exit(reported ? 0 : 1);
+    };
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(readUnderLimit(), ::testing::ExitedWithCode(0), "");
+#endif
+}
+
+TEST_F(RegistryStoreTest, ValuesReachTheStoreTogetherWhenTheKeyCloses) {
+    Key key = Key::LocalMachine().Create("SOFTWARE\\Maker\\Device");
+    ASSERT_TRUE(key.SetValue("A", platform::registry::kString, "a", 2));
+    ASSERT_TRUE(key.SetValue("B", platform::registry::kString, "b", 2));
+    // The key sees what it holds back; the store has none of it yet.
+    EXPECT_EQ(key.ValueNames(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_FALSE(Key::LocalMachine().Open("SOFTWARE\\Maker", Access::Read).IsOpen());
+    EXPECT_FALSE(std::filesystem::exists(StorePath()));
+    ASSERT_TRUE(key.Close());
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Maker"),
+              "[SOFTWARE\\Maker][SOFTWARE\\Maker\\Device] A=1:a\0 B=1:b\0"s);
+
+    // A key deleted while open takes its values nowhere.
+    Key gone = Key::LocalMachine().Open("SOFTWARE\\Maker\\Device", Access::Write);
+    EXPECT_EQ(Key::LocalMachine().DeleteSubKey("SOFTWARE\\Maker\\Device"), Outcome::Done);
+    EXPECT_TRUE(gone.SetValue("C", platform::registry::kString, "c", 2));
+    EXPECT_FALSE(gone.Close());
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Maker"), "[SOFTWARE\\Maker]");
+
+    // Nothing beyond the size that would be read back.
+    const std::vector<std::uint8_t> huge(5 << 20, 0);
+    const std::vector<std::uint8_t> big(1 << 20, 0);
+    Key full = Key::LocalMachine().Create("SOFTWARE\\Maker\\Full");
+    EXPECT_FALSE(full.SetValue("Huge", platform::registry::kBinary, huge.data(), huge.size()));
+    EXPECT_TRUE(full.SetValue("Big1", platform::registry::kBinary, big.data(), big.size()));
+    EXPECT_TRUE(full.SetValue("Big2", platform::registry::kBinary, big.data(), big.size()));
+    const std::string before = FileText(StorePath());
+    EXPECT_FALSE(full.Close());
+    EXPECT_EQ(FileText(StorePath()), before);
+}
+
+TEST_F(RegistryStoreTest, ReadsExportTextAsRegeditWritesItAndTheEarlierText) {
+    WriteFile(StorePath(),
+              "REGEDIT4\r\n\r\n"
+              "[hkey_local_machine\\SOFTWARE\\Maker]\r\n"
+              "@=\"default\"\r\n"
+              "\"Say \\\"hi\\\" \\\\\"=\"C:\\\\dir\"\r\n"
+              "\"Bin\"=hex:01,AB,\\\r\n"
+              "  cd\r\n"
+              "\"Expand\"=hex(2):25,00\r\n"
+              "\"Flag\"=dword:0000000A\r\n");
+    const Key maker = Key::LocalMachine().Open("SOFTWARE\\Maker", Access::Read);
+    EXPECT_EQ(maker.ValueNames(),
+              (std::vector<std::string>{"", "Say \"hi\" \\", "Bin", "Expand", "Flag"}));
+    EXPECT_EQ(maker.QueryValue(""), (Value{1, {'d', 'e', 'f', 'a', 'u', 'l', 't', 0}}));
+    EXPECT_EQ(maker.QueryValue("Say \"hi\" \\"), (Value{1, {'C', ':', '\\', 'd', 'i', 'r', 0}}));
+    EXPECT_EQ(maker.QueryValue("Bin"), (Value{3, {0x01, 0xAB, 0xCD}}));
+    EXPECT_EQ(maker.QueryValue("Expand"), (Value{2, {0x25, 0x00}}));
+    EXPECT_EQ(maker.QueryValue("Flag"), (Value{4, {10, 0, 0, 0}}));
+
+    // The earlier text, upper-case digits too; the next change writes the export text, with
+    // a text that is not plain ASCII as bytes.
+    WriteFile(StorePath(), "DD registry 1\n[SOFTWARE\\Gr%E4t]\n\"T\"=1:4AE400\n\"N\"=4:0A000000\n");
+    const Key old = Key::LocalMachine().Open("SOFTWARE\\Gr\xE4t", Access::Read);
+    EXPECT_EQ(old.QueryValue("T"), (Value{1, {'J', 0xE4, 0}}));
+    EXPECT_EQ(old.QueryValue("N"), (Value{4, {10, 0, 0, 0}}));
+    ASSERT_TRUE(Key::LocalMachine().Create("SOFTWARE\\New").Close());
+    EXPECT_EQ(FileText(StorePath()),
+              "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\n"
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Gr\xE4t]\n\"T\"=hex(1):4a,e4,00\n"
+              "\"N\"=dword:0000000a\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\New]\n\n");
+}
+
+TEST_F(RegistryStoreTest, KeepsAnyBytesInNamesAndDataBarLineBreaksInNames) {
+    const std::string keyName = "Key [with] \"odd\" = %41 \xE4\xB3\t]";
+    const std::string valueName = "Value with \"quotes\", \\ and %";
     std::vector<std::uint8_t> data;
     for (int byte = 0; byte < 256; ++byte) data.push_back(static_cast<std::uint8_t>(byte));
-    const Key created = Key::LocalMachine().Create("SOFTWARE\\" + keyName);
+    const Key software = Key::LocalMachine().Create("SOFTWARE");
+    Key created = software.Create(keyName);
+    ASSERT_TRUE(created.IsOpen());
     ASSERT_TRUE(created.SetValue(valueName, 3, data.data(), data.size()));
     ASSERT_TRUE(created.SetValue("", 1, "", 1));
+    ASSERT_TRUE(created.SetValue("Text", 1, "x\n", 3));
+    EXPECT_FALSE(created.SetValue("Line\nbreak", 1, "", 1));
+    EXPECT_FALSE(software.Create("Line\rbreak").IsOpen());
+    ASSERT_TRUE(created.Close());
 
     const Key read = Key::LocalMachine().Open("SOFTWARE", Access::Read);
     EXPECT_EQ(read.SubKeyNames(), std::vector<std::string>{keyName});
     const Key key = read.Open(keyName, Access::Read);
-    EXPECT_EQ(key.ValueNames(), (std::vector<std::string>{valueName, ""}));
+    EXPECT_EQ(key.ValueNames(), (std::vector<std::string>{valueName, "", "Text"}));
     EXPECT_EQ(key.QueryValue(valueName), (Value{3, data}));
     EXPECT_EQ(key.QueryValue(""), (Value{1, {0}}));
+    EXPECT_EQ(key.QueryValue("Text"), (Value{1, {'x', '\n', 0}}));
 }
 
 TEST_F(RegistryStoreTest, NamesKeysAndValuesWithoutRegardToLetterCase) {
-    const Key created = Key::LocalMachine().Create("SOFTWARE\\Maker\\Device");
+    Key created = Key::LocalMachine().Create("SOFTWARE\\Maker\\Device");
     ASSERT_TRUE(created.SetValue("Name", 1, "a", 2));
-    const Key opened = Key::LocalMachine().Open("software\\MAKER\\device", Access::Write);
-    ASSERT_TRUE(opened.IsOpen());
+    ASSERT_TRUE(created.Close());
+    Key opened = Key::LocalMachine().Open("software\\MAKER\\device", Access::Write);
     ASSERT_TRUE(opened.SetValue("NAME", 1, "b", 2));
-    EXPECT_EQ(created.ValueNames(), std::vector<std::string>{"Name"});
-    EXPECT_EQ(created.QueryValue("name"), (Value{1, {'b', 0}}));
+    ASSERT_TRUE(opened.Close());
+    const Key read = Key::LocalMachine().Open("SOFTWARE\\Maker\\Device", Access::Read);
+    EXPECT_EQ(read.ValueNames(), std::vector<std::string>{"Name"});
+    EXPECT_EQ(read.QueryValue("name"), (Value{1, {'b', 0}}));
     // Created again in other letters, a key keeps its first spelling.
-    ASSERT_TRUE(Key::LocalMachine().Create("SOFTWARE\\MAKER").IsOpen());
+    ASSERT_TRUE(Key::LocalMachine().Create("SOFTWARE\\MAKER").Close());
     EXPECT_EQ(Key::LocalMachine().Open("SOFTWARE", Access::Read).SubKeyNames(),
               std::vector<std::string>{"Maker"});
 }
 
 TEST_F(RegistryStoreTest, DeletesOnlyKeysWithoutSubkeys) {
     const Key root = Key::LocalMachine();
-    ASSERT_TRUE(root.Create("SOFTWARE\\A\\B").IsOpen());
-    EXPECT_FALSE(root.DeleteSubKey("SOFTWARE\\A"));
-    EXPECT_FALSE(root.DeleteSubKey("SOFTWARE\\Missing"));
-    EXPECT_TRUE(root.DeleteSubKey("SOFTWARE\\A\\B"));
-    EXPECT_TRUE(root.DeleteSubKey("SOFTWARE\\A"));
-    EXPECT_FALSE(root.Open("SOFTWARE\\A", Access::Read).IsOpen());
-    // A key deleted under an open handle takes no more values.
-    const Key gone = root.Create("SOFTWARE\\Gone");
-    EXPECT_TRUE(root.DeleteSubKey("SOFTWARE\\Gone"));
-    EXPECT_FALSE(gone.SetValue("x", 1, "", 1));
+    ASSERT_TRUE(root.Create("SOFTWARE\\A\\B").Close());
+    EXPECT_EQ(root.DeleteSubKey("SOFTWARE\\A"), Outcome::Failed);
+    EXPECT_EQ(root.DeleteSubKey("SOFTWARE\\Missing"), Outcome::Missing);
+    EXPECT_EQ(root.DeleteSubKey("SOFTWARE\\A\\B"), Outcome::Done);
+    EXPECT_EQ(root.DeleteSubKey("SOFTWARE\\A"), Outcome::Done);
+    EXPECT_TRUE(root.Open("SOFTWARE\\A", Access::Read).IsMissing());
     EXPECT_FALSE(root.Create("SOFTWARE\\\\Empty").IsOpen());
     EXPECT_FALSE(root.Create(std::string(256, 'k')).IsOpen());
+}
+
+TEST_F(RegistryStoreTest, DdhostReadsTheKeyBackAfterEachCall) {
+    ddhost::Session session(DD_PLUGIN_PATH);
+    const ddhost::CommandOutput registered = ddhost::RegisterCommand(session, false);
+    EXPECT_EQ(registered.json["status"], 0);
+    EXPECT_EQ(registered.json["key"], "HKEY_LOCAL_MACHINE\\" + kDeviceKey);
+    EXPECT_EQ(registered.text, "DllRegisterServer returned 0\n");
+    EXPECT_EQ(ddhost::RegisterCommand(session, true).json["status"], 0);
+    EXPECT_EQ(ddhost::RegisterCommand(session, true).json["status"], 0);
 }
 
 // Where the store lives when the environment names no file.
@@ -212,13 +504,13 @@ TEST_F(RegistryLocationTest, FollowsTheStateDirectoryThenHome) {
     EXPECT_FALSE(Key::LocalMachine().IsOpen());
     const std::string home = (directory.path() / "home").string();
     setenv("HOME", home.c_str(), 1);
-    ASSERT_TRUE(Key::LocalMachine().Create("SOFTWARE\\X").IsOpen());
+    ASSERT_TRUE(Key::LocalMachine().Create("SOFTWARE\\X").Close());
     EXPECT_TRUE(std::filesystem::exists(home + "/.local/state/ddplugin/registry"));
 
     const std::string state = (directory.path() / "state").string();
     setenv("XDG_STATE_HOME", state.c_str(), 1);
     EXPECT_FALSE(Key::LocalMachine().Open("SOFTWARE\\X", Access::Read).IsOpen());
-    ASSERT_TRUE(Key::LocalMachine().Create("SOFTWARE\\Y").IsOpen());
+    ASSERT_TRUE(Key::LocalMachine().Create("SOFTWARE\\Y").Close());
     EXPECT_TRUE(std::filesystem::exists(state + "/ddplugin/registry"));
 }
 

@@ -10,8 +10,18 @@
 #include <vector>
 
 #include "interfaces/exports.h"
+#include "interfaces/self_registration.h"
 #include "platform/module.h"
+#include "support/registry_snapshot.h"
 #include "support/temporary_directory.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <sys/stat.h>
+
+#include <fstream>
+#endif
 
 namespace {
 
@@ -28,20 +38,6 @@ Value StringValue(const std::string& text) {
 }
 
 Value DWordValue(std::uint8_t low) { return {platform::registry::kDWord, {low, 0, 0, 0}}; }
-
-// Every key below `path`, with its values, as text to compare.
-std::string Snapshot(const Key& parent, const std::string& path) {
-    const Key key = parent.Open(path, Access::Read);
-    if (!key.IsOpen()) return "(none)";
-    std::string text = "[" + path + "]";
-    for (const std::string& name : key.ValueNames()) {
-        const auto value = key.QueryValue(name);
-        text += " " + name + "=" + std::to_string(value->type) + ":" +
-                std::string(value->data.begin(), value->data.end());
-    }
-    for (const std::string& sub : key.SubKeyNames()) text += Snapshot(parent, path + "\\" + sub);
-    return text;
-}
 
 // Each test starts without the plug-ins' keys: in a store of its own where the registry is a
 // stand-in, in the system's registry otherwise.
@@ -103,17 +99,17 @@ TEST_F(RegistryTest, RegisteringTwiceLeavesOneKeyWithItsFiveValues) {
 }
 
 TEST_F(RegistryTest, UnregisteringWithoutTheKeysChangesNothing) {
-    const std::string before = Snapshot(Root(), "SOFTWARE\\Tessaform");
+    const std::string before = RegistrySnapshot("SOFTWARE\\Tessaform");
     EXPECT_EQ(Unregister(), 0);
-    EXPECT_EQ(Snapshot(Root(), "SOFTWARE\\Tessaform"), before);
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Tessaform"), before);
 
     // Another device's plug-in under the same key is left alone.
-    const Key other = Root().Create(std::string(kPluginsKey) + "\\Other Device");
-    ASSERT_TRUE(other.IsOpen());
-    other.SetValue("DLLPATH", platform::registry::kString, "x", 2);
-    const std::string withOther = Snapshot(Root(), "SOFTWARE\\Tessaform");
+    Key other = Root().Create(std::string(kPluginsKey) + "\\Other Device");
+    ASSERT_TRUE(other.SetValue("DLLPATH", platform::registry::kString, "x", 2));
+    ASSERT_TRUE(other.Close());
+    const std::string withOther = RegistrySnapshot("SOFTWARE\\Tessaform");
     EXPECT_EQ(Unregister(), 0);
-    EXPECT_EQ(Snapshot(Root(), "SOFTWARE\\Tessaform"), withOther);
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Tessaform"), withOther);
     Root().Open(kPluginsKey, Access::Write).DeleteSubKey("Other Device");
 }
 
@@ -125,6 +121,30 @@ TEST_F(RegistryTest, UnregisteringRemovesOnlyTheDevicesKey) {
     ASSERT_TRUE(plugins.IsOpen());
     EXPECT_TRUE(plugins.SubKeyNames().empty());
     EXPECT_TRUE(plugins.ValueNames().empty());
+}
+
+// Where the device's key cannot be created: below a key that must stay volatile on Windows, in
+// a store that may not be written elsewhere.
+void BarTheDevicesKey([[maybe_unused]] const TemporaryDirectory& directory) {
+#if defined(_WIN32)
+    HKEY plugins = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kPluginsKey, 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_WRITE, nullptr, &plugins, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(plugins);
+#else
+    const std::string store = (directory.path() / "registry").string();
+    std::ofstream(store) << "REGEDIT4\n";
+    ASSERT_EQ(chmod(store.c_str(), 0444), 0);
+#endif
+}
+
+TEST_F(RegistryTest, RegisteringWhereTheKeyCannotBeCreatedFails) {
+    BarTheDevicesKey(directory);
+    EXPECT_EQ(Register(), kSelfRegistrationFailed);
+    EXPECT_FALSE(Root().Open(std::string(kPluginsKey) + "\\" + kDeviceName, Access::Read).IsOpen());
+    // Nothing to remove is no failure.
+    EXPECT_EQ(Unregister(), 0);
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
+#include <cstdio>
 #include <memory>
 
 #include "cli/commands.h"
 #include "cli/item_lookup.h"
+#include "cli/text_encoding.h"
 #include "cli/text_output.h"
+#include "interfaces/self_registration.h"
+#include "platform/registry.h"
 
 namespace ddhost {
 namespace {
@@ -79,28 +83,81 @@ Json DataCategories(const PluginExports& exports) {
     return json;
 }
 
-}  // namespace
-
-CommandOutput InfoCommand(Session& session) {
-    const PluginExports& exports = session.library().exports();
-    // Deleted through its virtual destructor before the module can close.
-    std::unique_ptr<CInformation> info(exports.getInformation());
+// Deleted through its virtual destructor before the module can close.
+std::unique_ptr<CInformation> Information(Session& session) {
+    std::unique_ptr<CInformation> info(session.library().exports().getInformation());
     if (info == nullptr) {
         throw CommandError("plug-in " + session.library().path() +
                            ": GetInformation returned no information object");
     }
+    return info;
+}
+
+platform::registry::Value StringValue(const CStrPP& text) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.ptr());
+    return {platform::registry::kString, {bytes, bytes + text.Length() + 1}};
+}
+
+// What is wrong with the device's key at `path` as read back; empty when it holds what the
+// plug-in reports about itself, or, without `info`, when it is not there.
+std::string KeyFault(const std::string& path, CInformation* info) {
+    using platform::registry::Key;
+    const Key device = Key::LocalMachine().Open(path, platform::registry::Access::Read);
+    if (!device.IsOpen() && !device.IsMissing()) return "cannot be read";
+    if (info == nullptr) return device.IsOpen() ? "is still there" : "";
+    if (!device.IsOpen()) return "is missing";
+    const platform::registry::Value one{platform::registry::kDWord, {1, 0, 0, 0}};
+    const std::pair<const char*, platform::registry::Value> expected[] = {
+        {kModulePathValue, StringValue(info->GetModulePath())},
+        {kDeviceTypeValue, StringValue(info->GetDeviceTypeName())},
+        {kTechnicalValue, StringValue(info->GetTechnicalDescription())},
+        {kBottomBarValue, one},
+        {kWriteNotAvailableValue, one},
+    };
+    for (const auto& [name, value] : expected) {
+        const auto stored = device.QueryValue(name);
+        if (!stored) return std::string("lacks the value ") + name;
+        if (*stored != value) return std::string("holds another ") + name + " than the plug-in";
+    }
+    return {};
+}
+
+std::string StatusText(std::int32_t status) {
+    char text[16];
+    std::snprintf(text, sizeof text, status == 0 ? "%u" : "0x%08X",
+                  static_cast<std::uint32_t>(status));
+    return text;
+}
+
+}  // namespace
+
+CommandOutput InfoCommand(Session& session) {
+    const std::unique_ptr<CInformation> info = Information(session);
     Json json = Answers(*info);
-    json["dataCategories"] = DataCategories(exports);
+    json["dataCategories"] = DataCategories(session.library().exports());
     return {json, RenderText(json)};
 }
 
+// Reads the device's key back after the call: a failure status, or a key that is not as it
+// should be, ends the command with one line that gives the registry's own reason where known.
 CommandOutput RegisterCommand(Session& session, bool unregister) {
     const PluginExports& exports = session.library().exports();
-    const char* name = unregister ? "DllUnregisterServer" : "DllRegisterServer";
+    const std::string name = unregister ? "DllUnregisterServer" : "DllRegisterServer";
     const std::int32_t status =
         unregister ? exports.dllUnregisterServer() : exports.dllRegisterServer();
-    Json json = {{"export", name}, {"status", status}};
-    return {json, std::string(name) + " returned " + std::to_string(status) + '\n'};
+    const std::unique_ptr<CInformation> info = Information(session);
+    const std::string path = std::string(kPluginsRegistryKey) + '\\' + info->GetDeviceName().ptr();
+    const std::string key = "HKEY_LOCAL_MACHINE\\" + Cp1252ToUtf8(path);
+    const std::string fault = KeyFault(path, unregister ? nullptr : info.get());
+    if (status != kSelfRegistrationDone || !fault.empty()) {
+        std::string line = name + " returned " + StatusText(status);
+        if (!fault.empty()) line += ", and " + key + ' ' + fault;
+        if (const std::string problem = platform::registry::Problem(); !problem.empty())
+            line += "; " + problem;
+        throw CommandError(line);
+    }
+    Json json = {{"export", name}, {"status", status}, {"key", key}};
+    return {json, name + " returned 0\n"};
 }
 
 }  // namespace ddhost

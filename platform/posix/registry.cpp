@@ -4,11 +4,66 @@
 
 namespace platform::registry {
 
-// The stand-in opens no handles: a key is its store and its path, and every operation reads
-// or changes the store as it is at that moment.
+// The stand-in opens no handles: a key is its store and its path. Reads see the store as it
+// is at that moment, with what this key holds back; writes wait for the close.
 struct Key::Impl {
+    Impl(StoreFile file, std::string keyPath, bool forWriting,
+         std::optional<std::string> below = std::nullopt)
+        : store(std::move(file)),
+          path(std::move(keyPath)),
+          writable(forWriting),
+          createdBelow(std::move(below)) {
+        held.Create(path);
+    }
+    ~Impl() { Close(); }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
+
+    // Makes the key where Create made it, and sets the values held back; false when the key,
+    // or the key that Create made it below, is no longer there.
+    bool Apply(Tree& tree) const {
+        if (createdBelow) {
+            if (!tree.Has(*createdBelow)) return false;
+            tree.Create(path);
+        }
+        if (!tree.Has(path)) return false;
+        for (const Tree::NamedValue& value : Held()) tree.SetValue(path, value.name, value.value);
+        return true;
+    }
+
+    const std::vector<Tree::NamedValue>& Held() const {
+        static const std::vector<Tree::NamedValue> kNone;
+        const auto* values = held.Values(path);
+        return values != nullptr ? *values : kNone;
+    }
+
+    std::optional<Tree> View() const {
+        auto tree = store.Read().tree;
+        if (tree) Apply(*tree);
+        return tree;
+    }
+
+    // Writes what is held back, in one change of the store.
+    bool Close() noexcept {
+        if (!createdBelow && Held().empty()) return true;
+        bool written = false;
+        try {
+            written = store.Update([this](Tree& tree) { return Apply(tree); });
+        } catch (...) {
+        }
+        createdBelow.reset();
+        held = Tree();
+        held.Create(path);
+        return written;
+    }
+
     StoreFile store;
     std::string path;
+    bool writable;
+    // Set on a key that Create made: the key it was made below, which existed then.
+    std::optional<std::string> createdBelow;
+    // The values set and not yet written, as a key at `path`.
+    Tree held;
 };
 
 Key::Key() = default;
@@ -19,51 +74,58 @@ Key::Key(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
 
 Key Key::LocalMachine() {
     auto store = StoreFile::FromEnvironment();
-    if (!store || !store->Read()) return Key();
-    return Key(std::make_unique<Impl>(Impl{*store, std::string()}));
+    if (!store || !store->Read().tree) return Key();
+    return Key(std::make_unique<Impl>(std::move(*store), std::string(), false));
 }
 
 Key Key::Create(const std::string& path) const {
     const auto full = m_impl ? JoinKeyPath(m_impl->path, path) : std::nullopt;
-    const bool created = full && m_impl->store.Update([&](Tree& tree) {
-        if (!tree.Has(m_impl->path)) return false;
-        tree.Create(*full);
+    const auto tree = full ? m_impl->View() : std::nullopt;
+    if (!tree || !tree->Has(m_impl->path) || !m_impl->store.WriteProblem().empty()) return Key();
+    return Key(std::make_unique<Impl>(m_impl->store, *full, true,
+                                      m_impl->createdBelow.value_or(m_impl->path)));
+}
+
+Key Key::Open(const std::string& path, Access access) const {
+    const auto full = m_impl ? JoinKeyPath(m_impl->path, path) : std::nullopt;
+    const auto tree = full ? m_impl->View() : std::nullopt;
+    if (!tree) return Key();
+    if (!tree->Has(*full)) return Missing();
+    const bool writing = access == Access::Write;
+    if (writing && !m_impl->store.WriteProblem().empty()) return Key();
+    return Key(std::make_unique<Impl>(m_impl->store, *full, writing));
+}
+
+Outcome Key::DeleteSubKey(const std::string& name) const {
+    const auto full = m_impl ? JoinKeyPath(m_impl->path, name) : std::nullopt;
+    if (!full) return Outcome::Failed;
+    Outcome outcome = Outcome::Failed;
+    const bool changed = m_impl->store.Update([&](Tree& tree) {
+        if (!tree.Has(*full)) outcome = Outcome::Missing;
+        if (!tree.Remove(*full)) return false;
+        outcome = Outcome::Done;
         return true;
     });
-    return created ? Key(std::make_unique<Impl>(Impl{m_impl->store, *full})) : Key();
-}
-
-Key Key::Open(const std::string& path, Access) const {
-    const auto full = m_impl ? JoinKeyPath(m_impl->path, path) : std::nullopt;
-    if (!full) return Key();
-    const auto tree = m_impl->store.Read();
-    if (!tree || !tree->Has(*full)) return Key();
-    return Key(std::make_unique<Impl>(Impl{m_impl->store, *full}));
-}
-
-bool Key::DeleteSubKey(const std::string& name) const {
-    const auto full = m_impl ? JoinKeyPath(m_impl->path, name) : std::nullopt;
-    return full && m_impl->store.Update([&](Tree& tree) { return tree.Remove(*full); });
+    return changed || outcome == Outcome::Missing ? outcome : Outcome::Failed;
 }
 
 bool Key::SetValue(const std::string& name, std::uint32_t type, const void* data,
                    std::size_t size) const {
-    if (!m_impl) return false;
+    if (!m_impl || !m_impl->writable || !IsStorableName(name) || size > kLargestStore) return false;
     const auto* bytes = static_cast<const std::uint8_t*>(data);
-    Value value{type, std::vector<std::uint8_t>(bytes, bytes + size)};
-    return m_impl->store.Update(
-        [&](Tree& tree) { return tree.SetValue(m_impl->path, name, std::move(value)); });
+    return m_impl->held.SetValue(m_impl->path, name,
+                                 Value{type, std::vector<std::uint8_t>(bytes, bytes + size)});
 }
 
 std::optional<Value> Key::QueryValue(const std::string& name) const {
-    const auto tree = m_impl ? m_impl->store.Read() : std::nullopt;
+    const auto tree = m_impl ? m_impl->View() : std::nullopt;
     const Value* value = tree ? tree->FindValue(m_impl->path, name) : nullptr;
     return value ? std::optional<Value>(*value) : std::nullopt;
 }
 
 std::vector<std::string> Key::ValueNames() const {
     std::vector<std::string> names;
-    const auto tree = m_impl ? m_impl->store.Read() : std::nullopt;
+    const auto tree = m_impl ? m_impl->View() : std::nullopt;
     if (const auto* values = tree ? tree->Values(m_impl->path) : nullptr) {
         for (const auto& value : *values) names.push_back(value.name);
     }
@@ -71,8 +133,23 @@ std::vector<std::string> Key::ValueNames() const {
 }
 
 std::vector<std::string> Key::SubKeyNames() const {
-    const auto tree = m_impl ? m_impl->store.Read() : std::nullopt;
+    const auto tree = m_impl ? m_impl->View() : std::nullopt;
     return tree ? tree->SubKeyNames(m_impl->path) : std::vector<std::string>();
+}
+
+bool Key::Close() noexcept {
+    if (!m_impl) return false;
+    const bool closed = m_impl->Close();
+    m_impl.reset();
+    return closed;
+}
+
+std::string Problem() {
+    const auto store = StoreFile::FromEnvironment();
+    if (!store) return "the registry file has no place: neither DD_REGISTRY_FILE nor HOME is set";
+    std::string problem = store->Read().problem;
+    if (problem.empty()) problem = store->WriteProblem();
+    return problem.empty() ? problem : "registry file " + store->path() + ": " + problem;
 }
 
 }  // namespace platform::registry

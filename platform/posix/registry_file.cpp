@@ -1,17 +1,23 @@
 #include "platform/posix/registry_file.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <system_error>
 #include <utility>
 #include <vector>
 
 namespace platform::registry {
 namespace {
+
+// How many symbolic links are followed from the store's name to the file.
+constexpr int kMostLinks = 40;
 
 // Closes a file descriptor when it goes, which also releases a lock held through it.
 class Descriptor {
@@ -29,6 +35,8 @@ class Descriptor {
   private:
     int m_fd;
 };
+
+std::string SystemError(int error = errno) { return std::generic_category().message(error); }
 
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
@@ -49,6 +57,69 @@ std::string Directory(const std::string& path) {
     return cut == 0 ? std::string("/") : path.substr(0, cut);
 }
 
+std::string KindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "a directory";
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISCHR(mode)) return "a character device";
+    if (S_ISBLK(mode)) return "a block device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "a special file";
+}
+
+// The file that writes go to: `path` with symbolic links followed to their end, where the
+// file need not exist yet.
+std::optional<std::string> WriteTarget(std::string path, std::string& problem) {
+    std::vector<char> target(PATH_MAX);
+    for (int links = 0; links <= kMostLinks; ++links) {
+        const ssize_t length = readlink(path.c_str(), target.data(), target.size());
+        if (length < 0 && (errno == EINVAL || errno == ENOENT)) return path;
+        if (length < 0 || static_cast<std::size_t>(length) == target.size()) {
+            problem = SystemError(length < 0 ? errno : ENAMETOOLONG);
+            return std::nullopt;
+        }
+        const std::string next(target.data(), static_cast<std::size_t>(length));
+        path = next.front() == '/' ? next : Directory(path) + '/' + next;
+    }
+    problem = SystemError(ELOOP);
+    return std::nullopt;
+}
+
+// Whether this user may change the file. Root may write any file, but one that grants no one
+// the right to write is taken as meant to stay as it is.
+bool MayWrite(const std::string& path, const struct stat& status) {
+    return faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 && (status.st_mode & 0222) != 0;
+}
+
+Loaded ReadFile(const std::string& path) {
+    // Not blocking, so that a FIFO is found out instead of waited on.
+    Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0 && errno == ENOENT) return {Tree(), {}};
+    struct stat status {};
+    if (file.get() < 0 || fstat(file.get(), &status) != 0) return {std::nullopt, SystemError()};
+    if (!S_ISREG(status.st_mode))
+        return {std::nullopt, "not a regular file but " + KindOf(status.st_mode)};
+    const std::string tooLarge = "larger than the " + std::to_string(kLargestStore >> 20) +
+                                 " MiB that a registry file may hold";
+    if (static_cast<std::uintmax_t>(status.st_size) > kLargestStore)
+        return {std::nullopt, tooLarge};
+    // Room for one byte more than the file holds shows a file that grew meanwhile.
+    std::string text(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    std::size_t size = 0;
+    for (;;) {
+        if (size == text.size() && size <= kLargestStore)
+            text.resize(std::min(2 * size, kLargestStore + 1));
+        if (size == text.size()) break;
+        const ssize_t got = read(file.get(), text.data() + size, text.size() - size);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return {std::nullopt, SystemError()};
+        if (got == 0) break;
+        size += static_cast<std::size_t>(got);
+    }
+    if (size > kLargestStore) return {std::nullopt, tooLarge};
+    text.resize(size);
+    return ParseStoreText(text);
+}
+
 bool WriteAll(int fd, const std::string& text) {
     std::size_t done = 0;
     while (done < text.size()) {
@@ -60,33 +131,36 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
-std::optional<std::string> ReadAll(const std::string& path) {
-    Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) return errno == ENOENT ? std::optional<std::string>("") : std::nullopt;
-    std::string text;
-    std::vector<char> chunk(1 << 16);
-    for (;;) {
-        const ssize_t got = read(file.get(), chunk.data(), chunk.size());
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return std::nullopt;
-        if (got == 0) return text;
-        text.append(chunk.data(), static_cast<std::size_t>(got));
-    }
+// Gives the new file the owner and mode of the one it replaces. Only root, or the owner,
+// may keep the owner; anyone else who may write the file becomes the owner of the new one.
+bool TakeOver(int fd, const struct stat& old) {
+    if ((old.st_uid != geteuid() || old.st_gid != getegid()) &&
+        fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM)
+        return false;
+    return fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-// Writes a complete new file beside the store and renames it over the store.
-bool Replace(const std::string& path, const std::string& text) {
-    std::string temporary = path + ".XXXXXX";
-    Descriptor file(mkostemp(temporary.data(), O_CLOEXEC));
+// The new file is written under this name beside the store, then renamed over the store. Only
+// the holder of the lock uses it, so one that is there when the lock is taken was left by a
+// writer that was killed, and goes.
+std::string Temporary(const std::string& target) { return target + ".tmp"; }
+
+bool Replace(const std::string& target, const std::string& text) {
+    const std::string temporary = Temporary(target);
+    struct stat old {};
+    const bool replacing = stat(target.c_str(), &old) == 0;
+    Descriptor file(
+        open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (file.get() < 0) return false;
-    const bool written = WriteAll(file.get(), text) && fsync(file.get()) == 0 &&
-                         close(file.release()) == 0 && rename(temporary.c_str(), path.c_str()) == 0;
+    const bool written = (!replacing || TakeOver(file.get(), old)) && WriteAll(file.get(), text) &&
+                         fsync(file.get()) == 0 && close(file.release()) == 0 &&
+                         rename(temporary.c_str(), target.c_str()) == 0;
     if (!written) {
         unlink(temporary.c_str());
         return false;
     }
     // The rename itself lasts once the directory has reached the disk.
-    Descriptor directory(open(Directory(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor directory(open(Directory(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.get() >= 0) fsync(directory.get());
     return true;
 }
@@ -105,27 +179,46 @@ std::optional<StoreFile> StoreFile::FromEnvironment() {
     return StoreFile(state + "/ddplugin/registry");
 }
 
-std::optional<Tree> StoreFile::Read() const {
-    const auto text = ReadAll(m_path);
-    if (!text) return std::nullopt;
-    if (text->empty()) return Tree();
-    return Tree::Parse(*text);
+Loaded StoreFile::Read() const { return ReadFile(m_path); }
+
+std::string StoreFile::WriteProblem() const {
+    std::string problem;
+    const auto target = WriteTarget(m_path, problem);
+    if (!target) return problem;
+    struct stat status {};
+    if (stat(target->c_str(), &status) == 0) {
+        if (!MayWrite(*target, status)) return "read-only for this user";
+    } else if (errno != ENOENT) {
+        return SystemError();
+    }
+    const std::string directory = Directory(*target);
+    if (access(directory.c_str(), W_OK | X_OK) != 0 && errno != ENOENT)
+        return "its directory " + directory + " cannot be written: " + SystemError();
+    return {};
 }
 
 bool StoreFile::Update(const std::function<bool(Tree&)>& change) const {
-    if (!MakeDirectories(Directory(m_path))) return false;
-    const std::string lockPath = m_path + ".lock";
-    Descriptor lock(open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    std::string problem;
+    const auto target = WriteTarget(m_path, problem);
+    // Nothing, not even a lock, is made beside what is not a store.
+    struct stat status {};
+    if (!target || (stat(target->c_str(), &status) == 0 && !S_ISREG(status.st_mode)) ||
+        !MakeDirectories(Directory(*target)))
+        return false;
+    const std::string lockPath = *target + ".lock";
+    Descriptor lock(open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
     if (lock.get() < 0) return false;
     while (flock(lock.get(), LOCK_EX) != 0) {
         if (errno != EINTR) return false;
     }
-    auto tree = Read();
+    if (unlink(Temporary(*target).c_str()) != 0 && errno != ENOENT) return false;
+    auto tree = ReadFile(*target).tree;
     if (!tree) return false;
-    const std::string before = tree->Serialize();
+    const std::string before = ExportText(*tree);
     if (!change(*tree)) return false;
-    const std::string after = tree->Serialize();
-    return after == before || Replace(m_path, after);
+    const std::string after = ExportText(*tree);
+    if (after == before) return true;
+    return after.size() <= kLargestStore && WriteProblem().empty() && Replace(*target, after);
 }
 
 }  // namespace platform::registry

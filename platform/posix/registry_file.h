@@ -1,16 +1,22 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
 
-#include "platform/posix/registry_tree.h"
+#include "platform/posix/registry_text.h"
 
 namespace platform::registry {
 
-// The file that holds the registry stand-in. Writers take turns under a lock on a file beside
-// it and replace the file whole by renaming a complete new one over it, so a reader sees the
-// file before or after a change, never a part of one.
+// The largest store that is read or written: far above any real registry of plug-ins, and small
+// enough that a wrong file is found out at once.
+inline constexpr std::size_t kLargestStore = 4 << 20;
+
+// The file that holds the registry stand-in. Only a regular file is read. Writers take turns
+// under a lock on a file beside it and replace it whole by renaming a complete new one over it,
+// so a reader sees the file before or after a change, never a part of one. Where the file is
+// a symbolic link, the link stays and its target is replaced, with the target's mode.
 class StoreFile {
   public:
     // Where the store lives, from the environment; nothing when no location can be made out.
@@ -18,9 +24,12 @@ class StoreFile {
 
     explicit StoreFile(std::string path) : m_path(std::move(path)) {}
 
-    // The stored tree; empty when there is no file yet; nothing when it cannot be read or is
-    // not a store.
-    std::optional<Tree> Read() const;
+    const std::string& path() const { return m_path; }
+
+    // The stored tree, empty when there is no file yet, or why it cannot be read.
+    Loaded Read() const;
+    // Why a change could not be written now; empty when nothing is known to stand in the way.
+    std::string WriteProblem() const;
     // Runs `change` on the current tree while holding the lock, and stores the result when
     // `change` succeeds and altered something. False when `change` fails or the store cannot
     // be read or written.

@@ -18,6 +18,10 @@ class Tree {
         std::string name;
         Value value;
     };
+    struct StoredKey {
+        std::string path;
+        std::vector<NamedValue> values;
+    };
 
     bool Has(std::string_view path) const;
     // Creates the key and every key missing above it, each spelt as in `path`.
@@ -31,21 +35,18 @@ class Tree {
     // Names of the direct subkeys, in the order of their case-folded names.
     std::vector<std::string> SubKeyNames(std::string_view path) const;
 
-    std::string Serialize() const;
-    // Nothing when the text is not a store this code wrote.
-    static std::optional<Tree> Parse(std::string_view text);
+    // Every key by its case-folded path, so that a key comes before its subkeys.
+    const std::map<std::string, StoredKey>& keys() const { return m_keys; }
 
   private:
-    struct StoredKey {
-        std::string path;
-        std::vector<NamedValue> values;
-    };
-
-    // Keyed by the case-folded path.
     std::map<std::string, StoredKey> m_keys;
 };
 
-// `relative` below `base`, or nothing when `relative` has an empty or overlong component.
+// Whether the store's text can hold the name: it has no line break.
+bool IsStorableName(std::string_view name);
+
+// `relative` below `base`, or nothing when `relative` has an empty, overlong or unstorable
+// component.
 std::optional<std::string> JoinKeyPath(const std::string& base, const std::string& relative);
 
 }  // namespace platform::registry

@@ -2,15 +2,31 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace platform::registry {
 
+// Made before the system opens the key, so that no handle is left open when making it fails.
 struct Key::Impl {
-    explicit Impl(HKEY key) : handle(key) {}
-    ~Impl() { RegCloseKey(handle); }
+    Impl() = default;
+    ~Impl() { Close(); }
     Impl(const Impl&) = delete;
     Impl& operator=(const Impl&) = delete;
 
-    HKEY handle;
+    bool Close() noexcept {
+        return handle == nullptr || RegCloseKey(std::exchange(handle, nullptr)) == ERROR_SUCCESS;
+    }
+
+    // The key that `open` fills in the handle of, or why there is none.
+    template <typename Open>
+    static Key Opened(Open open) {
+        auto impl = std::make_unique<Impl>();
+        const LONG status = open(impl->handle);
+        if (status == ERROR_FILE_NOT_FOUND) return Missing();
+        return status == ERROR_SUCCESS ? Key(std::move(impl)) : Key();
+    }
+
+    HKEY handle = nullptr;
 };
 
 namespace {
@@ -30,29 +46,29 @@ Key& Key::operator=(Key&& other) noexcept = default;
 Key::Key(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
 
 Key Key::LocalMachine() {
-    HKEY root = nullptr;
-    if (RegConnectRegistryA(nullptr, HKEY_LOCAL_MACHINE, &root) != ERROR_SUCCESS) return Key();
-    return Key(std::make_unique<Impl>(root));
+    return Impl::Opened(
+        [](HKEY& root) { return RegConnectRegistryA(nullptr, HKEY_LOCAL_MACHINE, &root); });
 }
 
 Key Key::Create(const std::string& path) const {
-    HKEY created = nullptr;
-    if (!m_impl || RegCreateKeyExA(m_impl->handle, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                                   &created, nullptr) != ERROR_SUCCESS)
-        return Key();
-    return Key(std::make_unique<Impl>(created));
+    if (!m_impl) return Key();
+    return Impl::Opened([&](HKEY& created) {
+        return RegCreateKeyExA(m_impl->handle, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                               &created, nullptr);
+    });
 }
 
 Key Key::Open(const std::string& path, Access access) const {
-    HKEY opened = nullptr;
-    if (!m_impl ||
-        RegOpenKeyExA(m_impl->handle, path.c_str(), 0, Rights(access), &opened) != ERROR_SUCCESS)
-        return Key();
-    return Key(std::make_unique<Impl>(opened));
+    if (!m_impl) return Key();
+    return Impl::Opened([&](HKEY& opened) {
+        return RegOpenKeyExA(m_impl->handle, path.c_str(), 0, Rights(access), &opened);
+    });
 }
 
-bool Key::DeleteSubKey(const std::string& name) const {
-    return m_impl && RegDeleteKeyA(m_impl->handle, name.c_str()) == ERROR_SUCCESS;
+Outcome Key::DeleteSubKey(const std::string& name) const {
+    const LONG status = m_impl ? RegDeleteKeyA(m_impl->handle, name.c_str()) : ERROR_INVALID_HANDLE;
+    if (status == ERROR_FILE_NOT_FOUND) return Outcome::Missing;
+    return status == ERROR_SUCCESS ? Outcome::Done : Outcome::Failed;
 }
 
 bool Key::SetValue(const std::string& name, std::uint32_t type, const void* data,
@@ -104,5 +120,15 @@ std::vector<std::string> Key::SubKeyNames() const {
     }
     return names;
 }
+
+bool Key::Close() noexcept {
+    if (!m_impl) return false;
+    const bool closed = m_impl->Close();
+    m_impl.reset();
+    return closed;
+}
+
+// The system keeps its reasons to itself; the statuses of the calls are all there is.
+std::string Problem() { return {}; }
 
 }  // namespace platform::registry
