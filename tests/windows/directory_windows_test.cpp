@@ -70,7 +70,7 @@ class WindowsHost : public ::testing::Test {
         return fetched;
     }
 
-    ddhost::Session session{PluginPath()};
+    ddhost::Session session{PluginPath(), ddhost::StoreRecording::On};
 };
 
 TEST(WindowsSession, LoadsTheModuleByItsPathAndFreesItAtTheEnd) {
