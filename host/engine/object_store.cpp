@@ -232,8 +232,9 @@ CDDCommonVariant ReferenceObjectStore::CurrentValue(DDContext ctx, DDObjectId va
     if (it != m_values.end()) return it->second;
     const bool nested = ScopedMark::Marked(m_computingDefault, variable);
     CDDCommonVariant value = DefaultValue(ctx, variable);
-    // A value cut short by the guard is not the variable's default and is not kept.
-    if (!nested) m_values.insert_or_assign(variable, value);
+    // A value cut short by the guard is not the variable's default and is not kept, nor is the
+    // 0 of an ID outside the directory: what the store keeps stays bounded by the directory.
+    if (!nested && Find(variable) != nullptr) m_values.insert_or_assign(variable, value);
     return value;
 }
 

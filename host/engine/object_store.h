@@ -38,6 +38,8 @@ enum class StoreRecording { Off, On };
 // return) are kept out of the library-call trace and out of the call record, and a fill that
 // would need itself is cut short: an object asked for while it is being filled comes back bare,
 // a current value asked for while its default is being computed is 0.
+//
+// One thread at a time: even the look-ups bring their indexes up to date.
 class ReferenceObjectStore : public ObjectStore {
   public:
     ReferenceObjectStore() = default;
