@@ -88,6 +88,7 @@ CDDCommonVariant Ask(AttributeHost& host, DDContext ctx, const CDDDefinition& va
 class StoreTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        store().SetRecording(StoreRecording::On);
         calculation.Attach(&host);
         store().SetCalculation(&calculation);
         Add(std::make_unique<CDDBlock>(kBlock, DD_BLOCK_KIND_DEFAULT));
@@ -120,6 +121,38 @@ TEST_F(StoreTest, KeepsItsOwnCopyOfEveryObjectReceived) {
     EXPECT_EQ(store().Find("physical_block"), store().Find(18));
     EXPECT_EQ(store().Find(999), nullptr);
     EXPECT_EQ(store().Find("no_such_item"), nullptr);
+}
+
+TEST_F(StoreTest, ALaterObjectOfTheSameIdOrNameIsTheOneFound) {
+    const CDDObject* revision = store().Find(7);
+    Add(std::make_unique<CDDMenu>(CDDDefinition(7, "__menu_Observe", DD_KIND_MENU)));
+    Add(std::make_unique<CDDMenu>(CDDDefinition(900, "physical_block", DD_KIND_MENU)));
+    ASSERT_EQ(store().objects().size(), 8u);
+    EXPECT_EQ(store().Find(7), store().objects()[6].get());
+    EXPECT_EQ(store().Find("physical_block"), store().objects()[7].get());
+    // The list keeps what was received, and the earlier object keeps its other key.
+    EXPECT_EQ(store().objects()[1].get(), revision);
+    EXPECT_EQ(store().Find("phys_software_rev_numeric"), revision);
+    EXPECT_EQ(store().Find(18), store().objects()[0].get());
+}
+
+TEST_F(StoreTest, KeepsNoRecordWhenNotAsked) {
+    store().SetRecording(StoreRecording::Off);
+    CDDDefinitionSet set;
+    set.Insert(kRevision);
+    CDDTransactionRef ref(0, kRead);
+    store().AddReplySet(&ref, &set);
+    store().AddVariableSet(kRevision, &set);
+    Add(std::make_unique<CDDMenu>(CDDDefinition(1, "__menu_Observe", DD_KIND_MENU)));
+    std::unique_ptr<CDDCollection> collection(store().GetCollection(1, kCollection));
+    delete store().GetBlock(1, kBlock);
+    delete store().GetMember(1, collection.get(), CStrPP("OUT"));
+    delete store().GetCurrentValue(1, kDecimalPoint);
+    EXPECT_TRUE(store().calls().empty());
+    // What the directory needs is still kept.
+    EXPECT_EQ(store().transactionSets().size(), 1u);
+    EXPECT_EQ(store().variableSets().size(), 1u);
+    EXPECT_NE(store().Find("__menu_Observe"), nullptr);
 }
 
 TEST_F(StoreTest, RecordsEveryDirectoryCallWithItsArguments) {
@@ -363,6 +396,11 @@ class OverloadProbe : public ScriptedCalculation {
     using ScriptedCalculation::CalculateAttributes;
 };
 
+class DerivedBlock : public CDDBlock {
+  public:
+    using CDDBlock::CDDBlock;
+};
+
 TEST(ObjectKinds, CalculateCallsTheOverloadOfTheObjectsClass) {
     OverloadProbe probe;
     for (auto [kind, overload] :
@@ -372,6 +410,16 @@ TEST(ObjectKinds, CalculateCallsTheOverloadOfTheObjectsClass) {
         EXPECT_EQ(Calculate(probe, 3, *object), object.get());
         EXPECT_EQ(probe.reached, overload);
     }
+    // The class decides where the definition's kind names another class or none.
+    CDDVariable variable(CDDDefinition(1, "x", DD_KIND_BLOCK));
+    EXPECT_EQ(Calculate(probe, 3, variable), &variable);
+    EXPECT_EQ(probe.reached, "variable");
+    DerivedBlock block(CDDDefinition(2, "y", DD_KIND_BLOCK), DD_BLOCK_KIND_DEFAULT);
+    Calculate(probe, 3, block);
+    EXPECT_EQ(probe.reached, "block");
+    CDDArray array(CDDDefinition(3, "z", static_cast<enumDDObjectKind>(99)));
+    Calculate(probe, 3, array);
+    EXPECT_EQ(probe.reached, "array");
 }
 
 }  // namespace

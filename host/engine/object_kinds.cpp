@@ -1,5 +1,10 @@
 #include "engine/object_kinds.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <typeinfo>
+
 namespace ddhost {
 namespace {
 
@@ -14,6 +19,11 @@ bool IsA(const CDDObject& object) {
 }
 
 template <class T>
+bool IsExactly(const CDDObject& object) {
+    return typeid(object) == typeid(T);
+}
+
+template <class T>
 CDDObject* CalculateAs(CAttributeCalculation& calculation, DDContext ctx, CDDObject& object) {
     return calculation.CalculateAttributes(ctx, static_cast<T*>(&object));
 }
@@ -25,12 +35,13 @@ struct KindRow {
     const char* name;
     std::unique_ptr<CDDObject> (*make)(const CDDDefinition&);
     bool (*isA)(const CDDObject&);
+    bool (*isExactly)(const CDDObject&);
     CDDObject* (*calculate)(CAttributeCalculation&, DDContext, CDDObject&);
 };
 
 template <class T>
 constexpr KindRow Row(enumDDObjectKind kind, const char* name) {
-    return {kind, name, &Make<T>, &IsA<T>, &CalculateAs<T>};
+    return {kind, name, &Make<T>, &IsA<T>, &IsExactly<T>, &CalculateAs<T>};
 }
 
 constexpr KindRow kKinds[] = {
@@ -52,11 +63,24 @@ constexpr KindRow kKinds[] = {
     Row<CDDResponseCodes>(DD_KIND_RESPONSE_CODES, "response codes"),
 };
 
+constexpr std::size_t kKindValues = [] {
+    std::size_t count = 0;
+    for (const KindRow& row : kKinds) count = std::max<std::size_t>(count, row.kind + 1);
+    return count;
+}();
+
+// The row of each kind value, -1 for a value that no class stands for.
+constexpr auto kRowOfKind = [] {
+    std::array<int, kKindValues> rows{};
+    rows.fill(-1);
+    for (std::size_t i = 0; i < std::size(kKinds); ++i) rows[kKinds[i].kind] = static_cast<int>(i);
+    return rows;
+}();
+
 const KindRow* FindRow(enumDDObjectKind kind) {
-    for (const KindRow& row : kKinds) {
-        if (row.kind == kind) return &row;
-    }
-    return nullptr;
+    const auto value = static_cast<std::size_t>(kind);
+    if (value >= kRowOfKind.size() || kRowOfKind[value] < 0) return nullptr;
+    return &kKinds[kRowOfKind[value]];
 }
 
 }  // namespace
@@ -67,6 +91,12 @@ std::unique_ptr<CDDObject> MakeObject(const CDDDefinition& definition) {
 }
 
 CDDObject* Calculate(CAttributeCalculation& calculation, DDContext ctx, CDDObject& object) {
+    // The definition's kind names the class; an object of another class than its kind names, or
+    // of a class derived from it, is sorted out below.
+    const KindRow* named = FindRow(object.getcDefinition()->getKind());
+    if (named != nullptr && named->isExactly(object)) {
+        return named->calculate(calculation, ctx, object);
+    }
     // The classes of the table are leaves of the hierarchy, so at most one row matches.
     for (const KindRow& row : kKinds) {
         if (row.isA(object)) return row.calculate(calculation, ctx, object);

@@ -1,5 +1,7 @@
 #include "engine/object_store.h"
 
+#include <algorithm>
+
 #include "engine/call_trace.h"
 #include "engine/object_kinds.h"
 
@@ -9,6 +11,7 @@ namespace {
 std::vector<CDDDefinition> Members(const CDDDefinitionSet* set) {
     std::vector<CDDDefinition> members;
     if (set == nullptr) return members;
+    members.reserve(static_cast<std::size_t>(set->getCount()));
     for (int i = 0; i < set->getCount(); ++i) members.push_back(set->getItem(i));
     return members;
 }
@@ -19,53 +22,87 @@ std::vector<DDObjectId> Ids(const std::vector<CDDDefinition>& definitions) {
     return ids;
 }
 
-// Erases an ID from a guard set when the scope ends, also on an exception.
+// What a call without an object is recorded with.
+const CDDDefinition& NoDefinition() {
+    static const CDDDefinition none;
+    return none;
+}
+
+// The object of the key in an index sorted by key, the last of equal keys; null when none.
+template <class Key>
+const CDDObject* Lookup(const std::vector<std::pair<Key, const CDDObject*>>& index,
+                        const Key& key) {
+    auto after = std::upper_bound(index.begin(), index.end(), key,
+                                  [](const Key& k, const auto& entry) { return k < entry.first; });
+    if (after == index.begin() || std::prev(after)->first != key) return nullptr;
+    return std::prev(after)->second;
+}
+
+template <class Key>
+void SortByKey(std::vector<std::pair<Key, const CDDObject*>>& index) {
+    std::stable_sort(index.begin(), index.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+}
+
+// Marks an ID as in progress while the scope lasts, also on an exception. The marks nest, so
+// they form a stack.
 class ScopedMark {
   public:
-    ScopedMark(std::set<DDObjectId>& marks, DDObjectId id) : m_marks(marks), m_id(id) {
-        m_marks.insert(id);
+    ScopedMark(std::vector<DDObjectId>& marks, DDObjectId id) : m_marks(marks) {
+        m_marks.push_back(id);
     }
-    ~ScopedMark() { m_marks.erase(m_id); }
+    ~ScopedMark() { m_marks.pop_back(); }
     ScopedMark(const ScopedMark&) = delete;
     ScopedMark& operator=(const ScopedMark&) = delete;
 
+    static bool Marked(const std::vector<DDObjectId>& marks, DDObjectId id) {
+        return std::find(marks.begin(), marks.end(), id) != marks.end();
+    }
+
   private:
-    std::set<DDObjectId>& m_marks;
-    DDObjectId m_id;
+    std::vector<DDObjectId>& m_marks;
 };
 
 }  // namespace
 
-StoreCall ReferenceObjectStore::Call(StoreOperation operation, const CDDDefinition& definition,
-                                     DDContext ctx) {
-    StoreCall call;
+StoreCall* ReferenceObjectStore::Record(StoreOperation operation, const CDDDefinition& definition,
+                                        DDContext ctx) {
+    // The store's own fills are not part of what the plug-in was asked.
+    if (m_recording == StoreRecording::Off || m_internalDepth != 0) return nullptr;
+    StoreCall& call = m_calls.emplace_back();
     call.operation = operation;
     call.ctx = ctx;
     call.id = definition.getID();
     call.name = definition.name().ptr();
     call.kind = definition.getKind();
-    return call;
-}
-
-void ReferenceObjectStore::Keep(StoreCall call) {
-    // The store's own fills are not part of what the plug-in was asked.
-    if (m_internalDepth == 0) m_calls.push_back(std::move(call));
+    return &call;
 }
 
 bool ReferenceObjectStore::AddObject(CDDObject* object) {
     if (object == nullptr) {
-        Keep(Call(StoreOperation::AddObject, CDDDefinition()));
+        Record(StoreOperation::AddObject, NoDefinition());
         return false;
     }
-    const CDDDefinition& definition = *object->getcDefinition();
-    Keep(Call(StoreOperation::AddObject, definition));
-    std::unique_ptr<CDDObject> copy(object->Clone());
+    Record(StoreOperation::AddObject, *object->getcDefinition());
     // A later object of the same ID or name replaces the earlier one in the look-ups only;
     // the list keeps what was received.
-    m_byId[definition.getID()] = copy.get();
-    m_byName[definition.name().ptr()] = copy.get();
-    m_objects.push_back(std::move(copy));
+    m_objects.emplace_back(object->Clone());
     return true;
+}
+
+void ReferenceObjectStore::Reindex() const {
+    if (m_byId.size() == m_objects.size()) return;
+    m_byId.clear();
+    m_byName.clear();
+    m_byId.reserve(m_objects.size());
+    m_byName.reserve(m_objects.size());
+    for (const auto& object : m_objects) {
+        const CDDDefinition& definition = *object->getcDefinition();
+        m_byId.emplace_back(definition.getID(), object.get());
+        m_byName.emplace_back(definition.name().ptr(), object.get());
+    }
+    SortByKey(m_byId);
+    SortByKey(m_byName);
 }
 
 TransactionSets& ReferenceObjectStore::SetsOf(const CDDTransactionRef& ref) {
@@ -75,18 +112,17 @@ TransactionSets& ReferenceObjectStore::SetsOf(const CDDTransactionRef& ref) {
             return *it;
         }
     }
-    m_transactionSets.push_back({ref.getCommand(), ref.getTransaction(), {}, {}});
-    return m_transactionSets.back();
+    return m_transactionSets.emplace_back(ref.getCommand(), ref.getTransaction());
 }
 
 bool ReferenceObjectStore::AddTransactionSet(StoreOperation operation, CDDTransactionRef* ref,
                                              CDDDefinitionSet* set,
                                              std::vector<CDDDefinition> TransactionSets::*part) {
-    StoreCall call = Call(operation, ref ? ref->getCommand() : CDDDefinition());
     std::vector<CDDDefinition> members = Members(set);
-    call.set = Ids(members);
-    call.transaction = ref ? ref->getTransaction() : 0;
-    Keep(std::move(call));
+    if (StoreCall* call = Record(operation, ref ? ref->getCommand() : NoDefinition())) {
+        call->set = Ids(members);
+        call->transaction = ref ? ref->getTransaction() : 0;
+    }
     if (ref == nullptr) return false;
     SetsOf(*ref).*part = std::move(members);
     return set != nullptr;
@@ -102,30 +138,31 @@ bool ReferenceObjectStore::AddReplySet(CDDTransactionRef* ref, CDDDefinitionSet*
 }
 
 bool ReferenceObjectStore::AddVariableSet(const CDDDefinition& variable, CDDDefinitionSet* set) {
-    StoreCall call = Call(StoreOperation::AddVariableSet, variable);
     std::vector<CDDDefinition> members = Members(set);
-    call.set = Ids(members);
-    Keep(std::move(call));
-    m_variableSets.push_back({variable, std::move(members)});
+    if (StoreCall* call = Record(StoreOperation::AddVariableSet, variable)) {
+        call->set = Ids(members);
+    }
+    m_variableSets.emplace_back(variable, std::move(members));
     return set != nullptr;
 }
 
 CDDBlock* ReferenceObjectStore::GetBlock(DDContext ctx, const CDDDefinition& block) {
-    Keep(Call(StoreOperation::GetBlock, block, ctx));
+    Record(StoreOperation::GetBlock, block, ctx);
     return Narrow<CDDBlock>(MakeFilled(ctx, block), block).release();
 }
 
 CDDCollection* ReferenceObjectStore::GetCollection(DDContext ctx, const CDDDefinition& collection) {
-    Keep(Call(StoreOperation::GetCollection, collection, ctx));
+    Record(StoreOperation::GetCollection, collection, ctx);
     return Narrow<CDDCollection>(MakeFilled(ctx, collection), collection).release();
 }
 
 CDDObject* ReferenceObjectStore::GetMember(DDContext ctx, CDDCollection* collection,
                                            CStrPP memberName) {
-    StoreCall call = Call(StoreOperation::GetMember,
-                          collection ? *collection->getcDefinition() : CDDDefinition(), ctx);
-    call.member = memberName.ptr();
-    Keep(std::move(call));
+    if (StoreCall* call =
+            Record(StoreOperation::GetMember,
+                   collection ? *collection->getcDefinition() : NoDefinition(), ctx)) {
+        call->member = memberName.ptr();
+    }
     const CDDMemberSet* members = collection ? collection->getMemberSet() : nullptr;
     const CDDMember* member = members ? members->getItem(memberName) : nullptr;
     std::unique_ptr<CDDObject> object;
@@ -139,18 +176,18 @@ CDDObject* ReferenceObjectStore::GetMember(DDContext ctx, CDDCollection* collect
 
 CDDCommonVariant* ReferenceObjectStore::GetCurrentValue(DDContext ctx,
                                                         const CDDDefinition& variable) {
-    Keep(Call(StoreOperation::GetCurrentValue, variable, ctx));
+    Record(StoreOperation::GetCurrentValue, variable, ctx);
     return new CDDCommonVariant(CurrentValue(ctx, variable.getID()));
 }
 
 const CDDObject* ReferenceObjectStore::Find(DDObjectId id) const {
-    auto it = m_byId.find(id);
-    return it == m_byId.end() ? nullptr : it->second;
+    Reindex();
+    return Lookup(m_byId, id);
 }
 
 const CDDObject* ReferenceObjectStore::Find(const std::string& name) const {
-    auto it = m_byName.find(name);
-    return it == m_byName.end() ? nullptr : it->second;
+    Reindex();
+    return Lookup(m_byName, std::string_view(name));
 }
 
 std::unique_ptr<CDDObject> ReferenceObjectStore::Copy(DDObjectId id) const {
@@ -168,7 +205,7 @@ std::unique_ptr<CDDObject> ReferenceObjectStore::MakeFilled(DDContext ctx,
 
 void ReferenceObjectStore::FillInternally(DDContext ctx, CDDObject& object) {
     const DDObjectId id = object.getcDefinition()->getID();
-    if (m_calculation == nullptr || m_filling.count(id) != 0) return;
+    if (m_calculation == nullptr || ScopedMark::Marked(m_filling, id)) return;
     ScopedMark mark(m_filling, id);
     RecorderPause pause;
     struct Depth {
@@ -180,7 +217,7 @@ void ReferenceObjectStore::FillInternally(DDContext ctx, CDDObject& object) {
 }
 
 CDDCommonVariant ReferenceObjectStore::DefaultValue(DDContext ctx, DDObjectId variable) {
-    if (m_computingDefault.count(variable) != 0) return CDDCommonVariant(0);
+    if (ScopedMark::Marked(m_computingDefault, variable)) return CDDCommonVariant(0);
     ScopedMark mark(m_computingDefault, variable);
     std::unique_ptr<CDDObject> object = Copy(variable);
     auto* filled = dynamic_cast<CDDVariable*>(object.get());
@@ -193,10 +230,11 @@ CDDCommonVariant ReferenceObjectStore::DefaultValue(DDContext ctx, DDObjectId va
 CDDCommonVariant ReferenceObjectStore::CurrentValue(DDContext ctx, DDObjectId variable) {
     auto it = m_values.find(variable);
     if (it != m_values.end()) return it->second;
-    const bool nested = m_computingDefault.count(variable) != 0;
+    const bool nested = ScopedMark::Marked(m_computingDefault, variable);
     CDDCommonVariant value = DefaultValue(ctx, variable);
-    // A value cut short by the guard is not the variable's default and is not kept.
-    if (!nested) m_values.insert_or_assign(variable, value);
+    // A value cut short by the guard is not the variable's default and is not kept, nor is the
+    // 0 of an ID outside the directory: what the store keeps stays bounded by the directory.
+    if (!nested && Find(variable) != nullptr) m_values.insert_or_assign(variable, value);
     return value;
 }
 

@@ -2,8 +2,9 @@
 
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/store_call.h"
@@ -25,14 +26,20 @@ struct VariableSet {
     std::vector<CDDDefinition> members;
 };
 
-// The host's store. It keeps a copy of the directory that the plug-in hands over, records every
-// call it receives, answers the Get operations with new objects made from the directory and
-// filled by the plug-in, and keeps a current value per variable.
+// Whether the store keeps a record of the calls it receives. A session that only serves the
+// plug-in keeps none, so that its memory does not grow with the fills it makes.
+enum class StoreRecording { Off, On };
+
+// The host's store. It keeps a copy of the directory that the plug-in hands over, records the
+// calls it receives when asked to, answers the Get operations with new objects made from the
+// directory and filled by the plug-in, and keeps a current value per variable.
 //
 // Fills made for the store's own needs (a variable's default, the objects the Get operations
 // return) are kept out of the library-call trace and out of the call record, and a fill that
 // would need itself is cut short: an object asked for while it is being filled comes back bare,
 // a current value asked for while its default is being computed is 0.
+//
+// One thread at a time: even the look-ups bring their indexes up to date.
 class ReferenceObjectStore : public ObjectStore {
   public:
     ReferenceObjectStore() = default;
@@ -51,7 +58,9 @@ class ReferenceObjectStore : public ObjectStore {
     CDDObject* GetMember(DDContext ctx, CDDCollection* collection, CStrPP memberName) override;
     CDDCommonVariant* GetCurrentValue(DDContext ctx, const CDDDefinition& variable) override;
 
-    // The calls received so far, in order.
+    // From now on, keep a record of the calls received, or stop keeping it.
+    void SetRecording(StoreRecording recording) { m_recording = recording; }
+    // The calls received while recording, in order.
     const std::vector<StoreCall>& calls() const { return m_calls; }
     void ClearCalls() { m_calls.clear(); }
 
@@ -74,9 +83,14 @@ class ReferenceObjectStore : public ObjectStore {
     void SetCurrentValue(DDObjectId variable, const CDDCommonVariant& value);
 
   private:
-    static StoreCall Call(StoreOperation operation, const CDDDefinition& definition,
-                          DDContext ctx = 0);
-    void Keep(StoreCall call);
+    // Index entries: the object of a key; the last entry of equal keys is the one found.
+    template <class Key>
+    using Index = std::vector<std::pair<Key, const CDDObject*>>;
+
+    // A new record of the call, for the caller to complete; null when none is kept.
+    StoreCall* Record(StoreOperation operation, const CDDDefinition& definition, DDContext ctx = 0);
+    // Brings the look-ups up to date with the directory.
+    void Reindex() const;
     void FillInternally(DDContext ctx, CDDObject& object);
     CDDCommonVariant DefaultValue(DDContext ctx, DDObjectId variable);
     TransactionSets& SetsOf(const CDDTransactionRef& ref);
@@ -84,17 +98,20 @@ class ReferenceObjectStore : public ObjectStore {
                            std::vector<CDDDefinition> TransactionSets::*part);
 
     CAttributeCalculation* m_calculation = nullptr;
+    StoreRecording m_recording = StoreRecording::Off;
     std::vector<StoreCall> m_calls;
     std::vector<std::unique_ptr<CDDObject>> m_objects;
-    std::map<DDObjectId, const CDDObject*> m_byId;
-    std::map<std::string, const CDDObject*> m_byName;
+    // Made when first needed after the directory grew: the plug-in hands over hundreds of
+    // objects in a row and asks for none of them meanwhile. The names are those of the objects.
+    mutable Index<DDObjectId> m_byId;
+    mutable Index<std::string_view> m_byName;
     std::vector<TransactionSets> m_transactionSets;
     std::vector<VariableSet> m_variableSets;
     std::map<DDObjectId, CDDCommonVariant> m_values;
     // Guards of the store's own fills.
     int m_internalDepth = 0;
-    std::set<DDObjectId> m_filling;
-    std::set<DDObjectId> m_computingDefault;
+    std::vector<DDObjectId> m_filling;
+    std::vector<DDObjectId> m_computingDefault;
 };
 
 }  // namespace ddhost

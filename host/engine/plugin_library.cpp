@@ -1,7 +1,10 @@
 #include "engine/plugin_library.h"
 
 #include <cstring>
+#include <filesystem>
 #include <vector>
+
+#include "engine/module_file.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -53,6 +56,14 @@ void CloseModule(void* handle) { dlclose(handle); }
 
 #endif
 
+// The file a path names. A bare file name is one in the current directory, as the user means it;
+// the loader would look for it along its own search path instead, and the file checked must be
+// the one loaded.
+std::string FilePath(const std::string& path) {
+    const std::filesystem::path named(path);
+    return named.has_parent_path() ? path : (std::filesystem::path(".") / named).string();
+}
+
 template <class Function>
 void Resolve(void* handle, const char* name, Function& slot, std::vector<std::string>& missing) {
     slot = reinterpret_cast<Function>(FindExport(handle, name));
@@ -62,11 +73,12 @@ void Resolve(void* handle, const char* name, Function& slot, std::vector<std::st
 }  // namespace
 
 PluginLibrary::PluginLibrary(const std::string& path) : m_path(path) {
-    std::string error;
-    m_handle = OpenModule(path, error);
+    const std::string file = FilePath(path);
+    std::string error = ModuleFileFault(file);
+    if (error.empty()) m_handle = OpenModule(file, error);
     if (m_handle == nullptr) {
         // The system's reason may name the file itself; it is named once.
-        if (error.rfind(path + ": ", 0) == 0) error.erase(0, path.size() + 2);
+        if (error.rfind(file + ": ", 0) == 0) error.erase(0, file.size() + 2);
         throw LoadError("cannot open plug-in " + path + ": " + error);
     }
 

@@ -7,8 +7,8 @@
 
 namespace ddhost {
 
-// The plug-in module could not be used: its file does not open, or an export is missing.
-// The message names the file and what is missing.
+// The plug-in module could not be used: its file does not open or is not a whole shared library,
+// or an export is missing. The message names the file and the reason or what is missing.
 class LoadError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
@@ -27,7 +27,8 @@ struct PluginExports {
 // that its code still owns, so the caller releases those first.
 class PluginLibrary {
   public:
-    // Opens the module and resolves all five exports; throws LoadError otherwise.
+    // Opens the module at the path, a bare name in the current directory, and resolves all five
+    // exports; throws LoadError otherwise.
     explicit PluginLibrary(const std::string& path);
     ~PluginLibrary();
     PluginLibrary(const PluginLibrary&) = delete;

@@ -13,8 +13,9 @@ namespace ddhost {
 // delete the object, close the module.
 class Session {
   public:
-    // Throws LoadError when the module cannot be used or hands out no object.
-    explicit Session(const std::string& pluginPath);
+    // Throws LoadError when the module cannot be used or hands out no object. The store
+    // records its calls from the directory on when asked.
+    explicit Session(const std::string& pluginPath, StoreRecording recording = StoreRecording::Off);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;

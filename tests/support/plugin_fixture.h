@@ -10,10 +10,12 @@
 #include "engine/reference_host.h"
 
 // The plug-in's attribute-calculation object, in this process, driven by a `Host` in the host's
-// order: attach, then build the directory unless told not to.
+// order: attach, then build the directory unless told not to. The store keeps a record of its
+// calls for the tests to read.
 template <class Host>
 struct AttachedPlugin {
     explicit AttachedPlugin(bool build = true) {
+        host.store().SetRecording(ddhost::StoreRecording::On);
         host.store().SetCalculation(&calculation);
         calculation.Attach(&host);
         if (build) calculation.BuildDefinitions();

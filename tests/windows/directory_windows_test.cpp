@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,6 +18,7 @@
 
 #include "engine/object_kinds.h"
 #include "engine/session.h"
+#include "support/temporary_directory.h"
 #include "support/trace_helpers.h"
 
 namespace {
@@ -70,7 +73,7 @@ class WindowsHost : public ::testing::Test {
         return fetched;
     }
 
-    ddhost::Session session{PluginPath()};
+    ddhost::Session session{PluginPath(), ddhost::StoreRecording::On};
 };
 
 TEST(WindowsSession, LoadsTheModuleByItsPathAndFreesItAtTheEnd) {
@@ -84,6 +87,30 @@ TEST(WindowsSession, LoadsTheModuleByItsPathAndFreesItAtTheEnd) {
         EXPECT_TRUE(std::filesystem::equivalent(file, PluginPath())) << file;
     }
     EXPECT_EQ(GetModuleHandleA(DD_PLUGIN_PATH), nullptr);
+}
+
+// The system's loader refuses a cut-short module with a bare error number; the host names the
+// part that is missing before it asks the loader.
+TEST(WindowsSession, RefusesAModuleCutShortWithThePartThatIsMissing) {
+    std::ifstream in(PluginPath(), std::ios::binary);
+    const std::string module{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const TemporaryDirectory directory;
+    const std::string path = (directory.path() / "cut.dll").string();
+    for (auto [size, missing] : {std::pair<std::size_t, const char*>{100, "the PE header"},
+                                 {module.size() / 2, "section "}}) {
+        SCOPED_TRACE(size);
+        std::ofstream(path, std::ios::binary) << module.substr(0, size);
+        try {
+            ddhost::PluginLibrary library(path);
+            ADD_FAILURE() << "loaded";
+        } catch (const ddhost::LoadError& error) {
+            const std::string message = error.what();
+            EXPECT_EQ(message.rfind("cannot open plug-in " + path + ": the file is cut short: ", 0),
+                      0u)
+                << message;
+            EXPECT_NE(message.find(missing), std::string::npos) << message;
+        }
+    }
 }
 
 TEST_F(WindowsHost, ReceivesTheDirectoryThatTheCodeInThisProgramHandsOver) {
