@@ -108,6 +108,7 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
                   const VariableRecord& record, CTempObjectList& temps);
 
     // Directory builders and define routines.
+    void DefineDirectory();
     void DefineVariableLists();
     void DefineBlocks();
     void DefineConnections();
@@ -155,7 +156,11 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
     bool CanCalculate(CDDObject* object, DDObjectId id);
     bool DispatchValidity(DDContext ctx, CDDObject* object, enumDDObjectKind kind,
                           const char* kindText);
-    void Report(const CStrPP& message);
+    static DDObjectId IdOf(const CDDObject* object);
+    // Sends ":   0,  0 : " followed by `text` and `name` to the host's message sink; the second
+    // form names the object's definition. Without a host there is nobody to tell.
+    void Report(const char* text, const char* name = "");
+    void ReportOn(const char* text, const CDDObject* object);
 
     AttributeHost* m_host;
     std::array<Factory, registry::kTableSize> m_factoryTable;
