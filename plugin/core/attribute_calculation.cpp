@@ -72,15 +72,15 @@ bool CDeviceAttributeCalculation::IsReady() { return true; }
 
 void CDeviceAttributeCalculation::Detach() { m_host = nullptr; }
 
-void CDeviceAttributeCalculation::Report(const char* text, const char* name) {
-    // Without a host there is nobody to tell.
+void CDeviceAttributeCalculation::Report(const CStrPP& message) {
     if (m_host == nullptr) return;
-    m_host->GetMessageSink()->Report(CStrPP(":   0,  0 : ") + text + name);
+    m_host->GetMessageSink()->Report(message);
 }
 
 void CDeviceAttributeCalculation::ReportOn(const char* text, const CDDObject* object) {
+    // Without a host the message is not even made.
     if (m_host == nullptr) return;
-    Report(text, object->getcDefinition()->getName().ptr());
+    Report(CStrPP(":   0,  0 : ") + text + object->getcDefinition()->getName());
 }
 
 DDObjectId CDeviceAttributeCalculation::IdOf(const CDDObject* object) {

@@ -157,9 +157,9 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
     bool DispatchValidity(DDContext ctx, CDDObject* object, enumDDObjectKind kind,
                           const char* kindText);
     static DDObjectId IdOf(const CDDObject* object);
-    // Sends ":   0,  0 : " followed by `text` and `name` to the host's message sink; the second
-    // form names the object's definition. Without a host there is nobody to tell.
-    void Report(const char* text, const char* name = "");
+    // Sends the message to the host's message sink; without a host there is nobody to tell.
+    void Report(const CStrPP& message);
+    // Reports ":   0,  0 : " followed by `text` and the name of the object's definition.
     void ReportOn(const char* text, const CDDObject* object);
 
     AttributeHost* m_host;

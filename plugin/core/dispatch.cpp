@@ -59,7 +59,7 @@ std::int32_t CDeviceAttributeCalculation::ExecuteMethod(DDContext ctx, CDDMethod
         if (registry::IsKind(id, DD_KIND_METHOD))
             return (this->*kExecuteTable[static_cast<std::size_t>(id)])(ctx, method, arg,
                                                                         noAbortThrow);
-        Report("illegal method ID (execute)");
+        Report(CStrPP(":   0,  0 : illegal method ID (execute)"));
         return std::int32_t{-1};
     });
 }

@@ -12,7 +12,7 @@ CDDObject* CDeviceAttributeCalculation::FillPlaceholder(DDContext, CDDObject* ob
 #define DD_EXECUTE_PLACEHOLDER(name)                                                              \
     std::int32_t CDeviceAttributeCalculation::Execute_##name(DDContext, CDDMethod*, std::int32_t, \
                                                              bool) {                              \
-        Report("method has no body (execute) for object ", #name);                                \
+        Report(CStrPP(":   0,  0 : method has no body (execute) for object " #name));             \
         return -1;                                                                                \
     }
 #include "core/placeholders.def"
