@@ -446,6 +446,56 @@ TEST(Dispatch, EachOperationAcceptsItsOwnKind) {
         EXPECT_EQ(message.find("illegal method ID"), std::string::npos) << message;
 }
 
+TEST(Dispatch, WithoutAHostEveryRequestIsAnsweredSilently) {
+    // Never attached; detached after a build; attached to no host after a build.
+    CDeviceAttributeCalculation never;
+    PluginFixture detached;
+    detached.calculation.Detach();
+    PluginFixture toNoHost;
+    toNoHost.calculation.Attach(nullptr);
+    const HostCounters detachedBefore(detached.host);
+    const HostCounters toNoHostBefore(toNoHost.host);
+
+    std::vector<DDObjectId> ids = {-1, 0, 638, INT_MAX, INT_MIN};
+    for (DDObjectId id = 1; id <= 637; ++id) ids.push_back(id);
+    for (CDeviceAttributeCalculation* calculation :
+         {&never, &detached.calculation, &toNoHost.calculation}) {
+        for (DDObjectId id : ids) {
+            const CDDDefinition definition(
+                id, registry::IsKind(id, DD_KIND_VARIABLE) ? registry::kItems[id].name : "x",
+                DD_KIND_VARIABLE);
+            // Only the validity functions that need nothing answer true; the user units need
+            // a current value.
+            const bool plainVariable = registry::IsKind(id, DD_KIND_VARIABLE) &&
+                                       id != item::trans1_user_flow_rate_unit &&
+                                       id != item::func2_UserUnit;
+            EXPECT_EQ(kVariableValidity.ask(*calculation, 7, definition), plainVariable) << id;
+            EXPECT_EQ(kMenuValidity.ask(*calculation, 7, definition),
+                      registry::IsKind(id, DD_KIND_MENU))
+                << id;
+            EXPECT_EQ(kMethodValidity.ask(*calculation, 7, definition),
+                      registry::IsKind(id, DD_KIND_METHOD))
+                << id;
+            EXPECT_EQ(Execute(*calculation, definition), -1) << id;
+        }
+    }
+    // The hosts once attached hear nothing more.
+    EXPECT_EQ(HostCounters(detached.host), detachedBefore);
+    EXPECT_EQ(HostCounters(toNoHost.host), toNoHostBefore);
+}
+
+TEST(Dispatch, NoObjectIsAnsweredAsOneOfNoItem) {
+    PluginFixture f;
+    const HostCounters before(f.host);
+    EXPECT_FALSE(f.calculation.CalculateVariableValidity(7, nullptr));
+    EXPECT_FALSE(f.calculation.CalculateMenuValidity(7, nullptr));
+    EXPECT_FALSE(f.calculation.CalculateMethodValidity(7, nullptr));
+    EXPECT_EQ(f.calculation.ExecuteMethod(7, nullptr, 0, false), -1);
+    for (const Slot& slot : kSlots)
+        EXPECT_EQ(slot.calculate(f.calculation, 7, nullptr), nullptr) << slot.name;
+    EXPECT_EQ(HostCounters(f.host), before);
+}
+
 // Validity functions ---------------------------------------------------------------------
 
 TEST(Validity, PlainFunctionsAnswerTrueWithoutAskingTheHost) {
@@ -510,6 +560,18 @@ TEST(Validity, UserUnitsAreValidWhileTheirSelectorHoldsTheUserCode) {
     EXPECT_THAT(f.host.sink().messages(), IsEmpty());
 }
 
+TEST(Validity, UserUnitsAskedBeforeTheBuildAreInvalidAndReported) {
+    PluginFixture f(false);
+    for (DDObjectId id : {165, 405})
+        EXPECT_FALSE(kVariableValidity.ask(
+            f.calculation, 7, CDDDefinition(id, registry::kItems[id].name, DD_KIND_VARIABLE)));
+    EXPECT_EQ(f.host.storeRequests(), 0);
+    const std::string notBuilt =
+        kPrefix + "object directory not built (calculate Variable validity) for object ";
+    EXPECT_THAT(f.host.sink().Take(),
+                ElementsAre(notBuilt + "trans1_user_flow_rate_unit", notBuilt + "func2_UserUnit"));
+}
+
 TEST(Validity, EveryMethodIsFilledAsValid) {
     PluginFixture f;
     int methods = 0;
@@ -556,6 +618,16 @@ TEST(DataCategory, OnlyTheBusConfigurationVariablesHaveCategoryThree) {
     GetAttributeCalcDataCategory(&again, &againCount);
     EXPECT_EQ(again, table);
     EXPECT_EQ(againCount, 638);
+}
+
+TEST(DataCategory, AMissingOutParameterIsLeftAlone) {
+    const std::uint16_t* table = nullptr;
+    std::int32_t count = 0;
+    GetAttributeCalcDataCategory(nullptr, &count);
+    EXPECT_EQ(count, 638);
+    GetAttributeCalcDataCategory(&table, nullptr);
+    EXPECT_NE(table, nullptr);
+    GetAttributeCalcDataCategory(nullptr, nullptr);
 }
 
 // The loaded module ----------------------------------------------------------------------

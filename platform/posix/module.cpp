@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <dlfcn.h>
+#include <link.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <climits>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -29,6 +31,60 @@ std::string ExecutablePath() {
             return std::string(buffer.data(), static_cast<std::size_t>(length));
         buffer.resize(buffer.size() * 2);
     }
+}
+
+// Where the symbolic link `path` leads; nothing when it is no link.
+std::optional<std::string> LinkTarget(const std::string& path) {
+    std::vector<char> target(PATH_MAX);
+    const ssize_t length = readlink(path.c_str(), target.data(), target.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return std::nullopt;
+    return std::string(target.data(), static_cast<std::size_t>(length));
+}
+
+// Walks the components of `path` onto `normal`, an absolute path without a trailing separator
+// ("" for the root): a separator repeated and "." add nothing, ".." steps back over the last
+// component. Where that component is a symbolic link, stepping back from it is stepping back
+// from where it leads, as the system does when it opens the path; so that link is followed
+// first. Other links stay as they are. `links` counts the links followed, against a cycle.
+void Walk(std::string& normal, std::string_view path, int& links) {
+    constexpr int kMaxLinks = 40;
+    if (path.starts_with('/')) normal.clear();
+    std::size_t position = 0;
+    while (position <= path.size()) {
+        std::size_t end = path.find('/', position);
+        if (end == std::string_view::npos) end = path.size();
+        const std::string_view component = path.substr(position, end - position);
+        position = end + 1;
+        if (component.empty() || component == ".") continue;
+        if (component != "..") {
+            normal += '/';
+            normal += component;
+            continue;
+        }
+        if (normal.empty()) continue;
+        const auto target = links < kMaxLinks ? LinkTarget(normal) : std::nullopt;
+        normal.erase(normal.rfind('/'));
+        if (target) {
+            ++links;
+            Walk(normal, *target, links);
+            Walk(normal, "..", links);
+        }
+    }
+}
+
+// The absolute form of a path that the system would open from the current directory, without
+// "." or ".." components or repeated separators; the Windows loader reports its modules so.
+std::string AbsoluteNormalPath(const std::string& path) {
+    std::string normal;
+    int links = 0;
+    if (!path.starts_with('/')) {
+        const std::string directory = CurrentDirectory();
+        // Without the working directory the name is as good as it gets.
+        if (directory.empty()) return path;
+        Walk(normal, directory, links);
+    }
+    Walk(normal, path, links);
+    return normal.empty() ? "/" : normal;
 }
 
 bool SameIgnoringCase(const std::string& left, const char* right) {
@@ -66,15 +122,16 @@ std::optional<std::string> StoredPath(const std::string& path) {
 
 std::string ModuleFileName(ModuleInstance instance) {
     Dl_info info{};
-    if (dladdr(instance, &info) == 0 || info.dli_fname == nullptr) return {};
-    const std::string name = info.dli_fname;
-    // The loader reports the main program by the name it was started with, which need not
-    // hold a directory at all.
-    if (name.find('/') == std::string::npos) return ExecutablePath();
-    // A module opened by a relative name was found from the working directory of that moment,
-    // which is still the current one while its start-up runs.
-    if (name.front() != '/') return CurrentDirectory() + '/' + name;
-    return name;
+    link_map* module = nullptr;
+    if (dladdr1(instance, &info, reinterpret_cast<void**>(&module), RTLD_DL_LINKMAP) == 0 ||
+        module == nullptr || module->l_name == nullptr)
+        return {};
+    // The main program's entry has no name; the system keeps its file's.
+    if (module->l_name[0] == '\0') return ExecutablePath();
+    // Any other module has the name it was opened by, or the entry of the library search path
+    // it was found in joined to that name. A relative one was found from the working
+    // directory of that moment, which is still the current one while the module starts.
+    return AbsoluteNormalPath(module->l_name);
 }
 
 std::optional<std::string> OnDiskName(const std::string& path) {

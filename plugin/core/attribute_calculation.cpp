@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "core/host_boundary.h"
 #include "interfaces/exports.h"
 
 namespace {
@@ -56,12 +57,35 @@ void CDeviceAttributeCalculation::InitFactoryTable() {
 
 void CDeviceAttributeCalculation::OnAttach() {}
 
+void CDeviceAttributeCalculation::BuildDefinitions() {
+    try {
+        DefineDirectory();
+    } catch (...) {
+        // Factories refer to other items through the table: a directory built in part would
+        // leave them references to nothing, so the host gets none at all and is told so at
+        // its next request.
+        DeleteDefinitions();
+    }
+}
+
 bool CDeviceAttributeCalculation::IsReady() { return true; }
 
 void CDeviceAttributeCalculation::Detach() { m_host = nullptr; }
 
 void CDeviceAttributeCalculation::Report(const CStrPP& message) {
+    if (m_host == nullptr) return;
     m_host->GetMessageSink()->Report(message);
+}
+
+void CDeviceAttributeCalculation::ReportOn(const char* text, const CDDObject* object) {
+    // Without a host the message is not even made.
+    if (m_host == nullptr) return;
+    Report(CStrPP(":   0,  0 : ") + text + object->getcDefinition()->getName());
+}
+
+DDObjectId CDeviceAttributeCalculation::IdOf(const CDDObject* object) {
+    // No object is treated as one of no item: nothing is done and nothing is said.
+    return object != nullptr ? object->getcDefinition()->getID() : -1;
 }
 
 // The host promises IDs 1 to 637 with an object of the ID's class, after attach and build. A
@@ -78,17 +102,19 @@ bool CDeviceAttributeCalculation::CanCalculate(CDDObject* object, DDObjectId id)
     else if (!HasClassOfKind(object, registry::kItems[static_cast<std::size_t>(id)].kind))
         problem = "object class does not match its ID (calculate attributes) for object ";
     if (problem == nullptr) return true;
-    Report(CStrPP(":   0,  0 : ") + CStrPP(problem) + object->getcDefinition()->getName());
+    ReportOn(problem, object);
     return false;
 }
 
+// A factory that fails part way returns the object without its attributes marked available.
 template <class Object>
 Object* CDeviceAttributeCalculation::Calculate(DDContext ctx, Object* object) {
-    const DDObjectId id = object->getcDefinition()->getID();
-    if (id < 0) return object;
-    if (!CanCalculate(object, id)) return object;
-    (this->*m_factoryTable[static_cast<std::size_t>(id)])(ctx, object);
-    return object;
+    return AnswerOr(object, [&] {
+        const DDObjectId id = IdOf(object);
+        if (id >= 0 && CanCalculate(object, id))
+            (this->*m_factoryTable[static_cast<std::size_t>(id)])(ctx, object);
+        return object;
+    });
 }
 
 #define DD_CALCULATE(Class)                                                                 \

@@ -111,6 +111,7 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
                   const VariableRecord& record, CTempObjectList& temps);
 
     // Directory builders and define routines.
+    void DefineDirectory();
     void DefineVariableLists();
     void DefineBlocks();
     void DefineConnections();
@@ -158,7 +159,11 @@ class CDeviceAttributeCalculation : public CAttributeCalculation {
     bool CanCalculate(CDDObject* object, DDObjectId id);
     bool DispatchValidity(DDContext ctx, CDDObject* object, enumDDObjectKind kind,
                           const char* kindText);
+    static DDObjectId IdOf(const CDDObject* object);
+    // Sends the message to the host's message sink; without a host there is nobody to tell.
     void Report(const CStrPP& message);
+    // Reports ":   0,  0 : " followed by `text` and the name of the object's definition.
+    void ReportOn(const char* text, const CDDObject* object);
 
     AttributeHost* m_host;
     std::array<Factory, registry::kTableSize> m_factoryTable;

@@ -23,8 +23,9 @@ constexpr std::array<std::uint16_t, registry::kTableSize> DataCategoryTable =
 
 }  // namespace
 
+// Writes each out-parameter that points somewhere; a null one is left alone.
 extern "C" DD_PLUGIN_EXPORT void DD_PLUGIN_CALL
 GetAttributeCalcDataCategory(const std::uint16_t** table, std::int32_t* count) {
-    *table = DataCategoryTable.data();
-    *count = static_cast<std::int32_t>(DataCategoryTable.size());
+    if (table != nullptr) *table = DataCategoryTable.data();
+    if (count != nullptr) *count = static_cast<std::int32_t>(DataCategoryTable.size());
 }

@@ -1,4 +1,5 @@
 #include "core/attribute_calculation.h"
+#include "core/host_boundary.h"
 
 namespace {
 
@@ -21,21 +22,18 @@ const std::array<Self::Execute, registry::kTableSize> kExecuteTable = [] {
     return table;
 }();
 
-const char kMessagePrefix[] = ":   0,  0 : ";
-
 }  // namespace
 
 bool CDeviceAttributeCalculation::DispatchValidity(DDContext ctx, CDDObject* object,
                                                    enumDDObjectKind kind, const char* kindText) {
-    const DDObjectId id = object->getcDefinition()->getID();
-    if (id < 0) return false;
-    if (registry::IsKind(id, kind))
-        return (this->*kValidityTable[static_cast<std::size_t>(id)])(ctx, object);
-    const CStrPP name = object->getcDefinition()->getName();
-    const CStrPP text(kindText);
-    const CStrPP prefix(kMessagePrefix);
-    Report(prefix + text + name);
-    return false;
+    return AnswerOr(false, [&] {
+        const DDObjectId id = IdOf(object);
+        if (id < 0) return false;
+        if (registry::IsKind(id, kind))
+            return (this->*kValidityTable[static_cast<std::size_t>(id)])(ctx, object);
+        ReportOn(kindText, object);
+        return false;
+    });
 }
 
 bool CDeviceAttributeCalculation::CalculateVariableValidity(DDContext ctx, CDDVariable* variable) {
@@ -55,11 +53,13 @@ bool CDeviceAttributeCalculation::CalculateMethodValidity(DDContext ctx, CDDMeth
 
 std::int32_t CDeviceAttributeCalculation::ExecuteMethod(DDContext ctx, CDDMethod* method,
                                                         std::int32_t arg, bool noAbortThrow) {
-    const DDObjectId id = method->getcDefinition()->getID();
-    if (id < 0) return -1;
-    if (registry::IsKind(id, DD_KIND_METHOD))
-        return (this->*kExecuteTable[static_cast<std::size_t>(id)])(ctx, method, arg, noAbortThrow);
-    const CStrPP message(":   0,  0 : illegal method ID (execute)");
-    Report(message);
-    return -1;
+    return AnswerOr(std::int32_t{-1}, [&] {
+        const DDObjectId id = IdOf(method);
+        if (id < 0) return std::int32_t{-1};
+        if (registry::IsKind(id, DD_KIND_METHOD))
+            return (this->*kExecuteTable[static_cast<std::size_t>(id)])(ctx, method, arg,
+                                                                        noAbortThrow);
+        Report(CStrPP(":   0,  0 : illegal method ID (execute)"));
+        return std::int32_t{-1};
+    });
 }

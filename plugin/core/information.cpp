@@ -2,6 +2,7 @@
 #include <new>
 
 #include "core/device_identity.h"
+#include "core/host_boundary.h"
 #include "core/info_strings.h"
 #include "core/information_items.h"
 #include "core/module_app.h"
@@ -17,6 +18,17 @@ constexpr std::int32_t kManufacturerBitmapId = 103;
 constexpr std::int32_t kDeviceIconId = 102;
 constexpr std::int32_t kDeviceBitmapId = 104;
 
+// A text for the host, made inside the module's boundary: an empty one when there is no
+// memory for it.
+template <class Make>
+CStrPP Answer(Make&& make) {
+    return AnswerOr(CStrPP(), [&] { return CStrPP(make()); });
+}
+
+CStrPP Copy(const CStrPP& text) {
+    return Answer([&] { return text; });
+}
+
 }  // namespace
 
 // Answers the host's questions about the device and the plug-in. Holds nothing: every answer
@@ -27,29 +39,34 @@ class CDeviceInformation : public CInformation {
     std::int32_t GetManufacturerId() override { return device_identity::kManufacturerId; }
     std::int32_t GetManufacturerIconId() override { return kManufacturerIconId; }
     std::int32_t GetManufacturerBitmapId() override { return kManufacturerBitmapId; }
-    CStrPP GetManufacturerName() override { return g_strVendorName; }
+    CStrPP GetManufacturerName() override { return Copy(g_strVendorName); }
     std::int32_t GetIdentNumber() override { return device_identity::kIdentNumber; }
     std::int32_t GetDeviceIconId() override { return kDeviceIconId; }
     std::int32_t GetDeviceBitmapId() override { return kDeviceBitmapId; }
-    CStrPP GetDeviceName() override { return g_strDeviceName; }
-    CStrPP GetDeviceTypeName() override { return g_strDeviceTypeName; }
+    CStrPP GetDeviceName() override { return Copy(g_strDeviceName); }
+    CStrPP GetDeviceTypeName() override { return Copy(g_strDeviceTypeName); }
     std::int32_t GetDeviceTypeCode() override { return kDeviceTypeCode; }
-    CStrPP GetHelpFileName() override { return g_strHelpFileName; }
-    CStrPP GetStandardItemName(std::int32_t role) override { return StandardItemName(role); }
+    CStrPP GetHelpFileName() override { return Copy(g_strHelpFileName); }
+    CStrPP GetStandardItemName(std::int32_t role) override {
+        return Answer([&] { return StandardItemName(role); });
+    }
     CStrPP GetMappedItemList() override {
-        return MappedItemList(g_apszMappedItemKeys, g_apszMappedItemValues);
+        return Answer([] { return MappedItemList(g_apszMappedItemKeys, g_apszMappedItemValues); });
     }
     CStrPP GetMappedItemValue(const CStrPP& key) override {
-        return MappedItemValue(g_apszMappedItemKeys, g_apszMappedItemValues, key);
+        return Answer(
+            [&] { return MappedItemValue(g_apszMappedItemKeys, g_apszMappedItemValues, key); });
     }
-    CStrPP GetSpecialItemName(std::int32_t selector) override { return SpecialItemName(selector); }
-    CStrPP GetModuleBasePath() override { return g_strModuleBasePath; }
-    CStrPP GetModulePath() override { return g_strModulePath; }
-    CStrPP GetVersionLabel() override { return g_strVersionLabel; }
-    CStrPP GetGeneratorVersion() override { return g_strGeneratorVersion; }
-    CStrPP GetDtmVersion() override { return g_strDtmVersion; }
-    CStrPP GetTechnicalDescription() override { return g_strTechnicalDescription; }
-    CStrPP GetBuildDate() override { return g_strBuildDate; }
+    CStrPP GetSpecialItemName(std::int32_t selector) override {
+        return Answer([&] { return SpecialItemName(selector); });
+    }
+    CStrPP GetModuleBasePath() override { return Copy(g_strModuleBasePath); }
+    CStrPP GetModulePath() override { return Copy(g_strModulePath); }
+    CStrPP GetVersionLabel() override { return Copy(g_strVersionLabel); }
+    CStrPP GetGeneratorVersion() override { return Copy(g_strGeneratorVersion); }
+    CStrPP GetDtmVersion() override { return Copy(g_strDtmVersion); }
+    CStrPP GetTechnicalDescription() override { return Copy(g_strTechnicalDescription); }
+    CStrPP GetBuildDate() override { return Copy(g_strBuildDate); }
 };
 
 extern "C" DD_PLUGIN_EXPORT CInformation* DD_PLUGIN_CALL GetInformation() {

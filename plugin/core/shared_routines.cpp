@@ -24,11 +24,17 @@ void CDeviceAttributeCalculation::ResetVariableHandling(CDDVariable* variable) {
     variable->putHandling(DD_HANDLING_READ, false);
 }
 
+// Without a host to ask, without a directory to name the item by, or when the host has no
+// value for it, the value is empty: it equals no code.
 CDDCommonVariant& CDeviceAttributeCalculation::FetchCurrentValue(DDContext ctx, DDObjectId id,
                                                                  CTempObjectList& temps) {
-    ObjectStore* store = m_host->GetObjectStore();
-    return *temps.Add(
-        store->GetCurrentValue(ctx, *m_definitionTable[static_cast<std::size_t>(id)]));
+    const CDDDefinition* definition = id > 0 && id <= registry::kMaxId
+                                          ? m_definitionTable[static_cast<std::size_t>(id)]
+                                          : nullptr;
+    CDDCommonVariant* value = m_host != nullptr && definition != nullptr
+                                  ? m_host->GetObjectStore()->GetCurrentValue(ctx, *definition)
+                                  : nullptr;
+    return *temps.Add(value != nullptr ? value : new CDDCommonVariant);
 }
 
 bool CDeviceAttributeCalculation::CurrentValueTest(DDContext ctx, DDObjectId id, std::int32_t code,

@@ -24,16 +24,23 @@ constexpr const ValidityRule* FindValidityRule(DDObjectId id) {
 }  // namespace
 
 // Every variable, menu and method has its validity function. Most are always valid; the rule
-// table above decides for the rest, at every request, from the host's current value.
-#define DD_VALIDITY(id, name)                                                            \
-    bool CDeviceAttributeCalculation::Validity_##name(DDContext ctx, CDDObject*) {       \
-        CTempObjectList temps;                                                           \
-        if constexpr (constexpr const ValidityRule* rule = FindValidityRule(id); rule) { \
-            return CurrentValueTest(ctx, rule->selector, rule->code, true, temps);       \
-        } else {                                                                         \
-            (void)ctx;                                                                   \
-            return true;                                                                 \
-        }                                                                                \
+// table above decides for the rest, at every request, from the host's current value. A rule
+// needs the directory to name its selector by: asked before the build, it answers false.
+#define DD_VALIDITY(id, name)                                                                    \
+    bool CDeviceAttributeCalculation::Validity_##name(DDContext ctx, CDDObject* object) {        \
+        CTempObjectList temps;                                                                   \
+        if constexpr (constexpr const ValidityRule* rule = FindValidityRule(id); rule) {         \
+            if (m_definitionTable[static_cast<std::size_t>(rule->selector)] == nullptr) {        \
+                ReportOn("object directory not built (calculate Variable validity) for object ", \
+                         object);                                                                \
+                return false;                                                                    \
+            }                                                                                    \
+            return CurrentValueTest(ctx, rule->selector, rule->code, true, temps);               \
+        } else {                                                                                 \
+            (void)ctx;                                                                           \
+            (void)object;                                                                        \
+            return true;                                                                         \
+        }                                                                                        \
     }
 #define DD_VARIABLE(id, name, type, mask) DD_VALIDITY(id, name)
 #define DD_MENU(id, name) DD_VALIDITY(id, name)

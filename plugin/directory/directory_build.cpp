@@ -2,7 +2,7 @@
 
 #include "core/attribute_calculation.h"
 
-void CDeviceAttributeCalculation::BuildDefinitions() {
+void CDeviceAttributeCalculation::DefineDirectory() {
     // Without a host there is no store to hand the directory to.
     if (m_host == nullptr) return;
     DefineVariableLists();

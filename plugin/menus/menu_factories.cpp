@@ -1,4 +1,5 @@
 #include <memory>
+#include <utility>
 
 #include "core/attribute_calculation.h"
 
@@ -7,15 +8,15 @@
 namespace {
 
 // A menu entry for an item, with texts of its own where it has them.
-CDDMenuItem* NewMenuItem(const CDDDefinition& item) {
-    auto* entry = new CDDMenuItem;
+// Owned until the menu has its copy, so that it goes also when something fails on the way.
+std::unique_ptr<CDDMenuItem> NewMenuItem(const CDDDefinition& item) {
+    auto entry = std::make_unique<CDDMenuItem>();
     entry->putDefinition(item);
     return entry;
 }
 
-void AddMenuItem(CDDMenu* menu, CDDMenuItem* entry) {
+void AddMenuItem(CDDMenu* menu, std::unique_ptr<CDDMenuItem> entry) {
     menu->getMenuItems()->Add(*entry);
-    delete entry;
 }
 
 // The alarm states and values of function block 1, as the alarm overview shows them: looked
@@ -35,7 +36,7 @@ CDDObject* CDeviceAttributeCalculation::FillAlarmOverview(DDContext ctx, CDDObje
     for (const char* name : kAlarmOverviewMembers) {
         CDDObject* target =
             temps.Add(m_host->GetObjectStore()->GetMember(ctx, collection, CStrPP(name)));
-        CDDMenuItem* entry = NewMenuItem(*target->getcDefinition());
+        std::unique_ptr<CDDMenuItem> entry = NewMenuItem(*target->getcDefinition());
         // The entry shows the member's own texts.
         if (const CDDMember* member = collection->getMemberSet()
                                           ? collection->getMemberSet()->getItem(CStrPP(name))
@@ -43,7 +44,7 @@ CDDObject* CDeviceAttributeCalculation::FillAlarmOverview(DDContext ctx, CDDObje
             entry->putLabel(member->getDescription());
             entry->putHelp(member->getHelp());
         }
-        AddMenuItem(menu, entry);
+        AddMenuItem(menu, std::move(entry));
     }
     menu->putAttributesAvailable(true);
     return menu;
