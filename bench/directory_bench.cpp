@@ -1,7 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <vector>
-
 #include "allocation_counter.h"
 #include "support/plugin_fixture.h"
 
