@@ -12,16 +12,16 @@ CDDBlock::CDDBlock(const CDDDefinition& definition, enumDDBlockKind kind)
 CDDBlock::~CDDBlock() = default;
 
 void CDDBlock::putType(enumDDBlockType type) {
-    DD_RECORD("CDDBlock", "putType", static_cast<std::int32_t>(type));
     m_type = type;
     m_hasType = true;
+    DD_RECORD("CDDBlock", "putType", static_cast<std::int32_t>(type));
 }
 void CDDBlock::putNumber(std::int32_t number) {
-    DD_RECORD("CDDBlock", "putNumber", number);
     m_number = number;
     m_hasNumber = true;
+    DD_RECORD("CDDBlock", "putNumber", number);
 }
 void CDDBlock::putBlockKind(enumDDBlockKind kind) {
-    DD_RECORD("CDDBlock", "putBlockKind", static_cast<std::int32_t>(kind));
     m_kind = kind;
+    DD_RECORD("CDDBlock", "putBlockKind", static_cast<std::int32_t>(kind));
 }

@@ -6,10 +6,11 @@ CDDClassInfo::CDDClassInfo() : m_mask(0) {}
 CDDClassInfo::~CDDClassInfo() = default;
 
 void CDDClassInfo::putClassInfo(enumDDVariableClassType flag, bool on) {
+    if (flag >= 0 && flag <= 31) {
+        const std::uint32_t bit = std::uint32_t{1} << flag;
+        m_mask = on ? (m_mask | bit) : (m_mask & ~bit);
+    }
     DD_RECORD(receiverName(), "putClassInfo", static_cast<std::int32_t>(flag), on);
-    if (flag < 0 || flag > 31) return;
-    const std::uint32_t bit = std::uint32_t{1} << flag;
-    m_mask = on ? (m_mask | bit) : (m_mask & ~bit);
 }
 
 bool CDDClassInfo::getClassInfo(enumDDVariableClassType flag) const {

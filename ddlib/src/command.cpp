@@ -15,12 +15,12 @@ CDDDataItem::CDDDataItem() : m_kind(DD_DATA_ITEM_REFERENCE), m_mask(0) {}
 CDDDataItem::~CDDDataItem() = default;
 
 void CDDDataItem::putKind(enumDDDataItemType kind) {
-    DD_RECORD("CDDDataItem", "putKind", static_cast<std::int32_t>(kind));
     m_kind = kind;
+    DD_RECORD("CDDDataItem", "putKind", static_cast<std::int32_t>(kind));
 }
 void CDDDataItem::putMask(std::int32_t mask) {
-    DD_RECORD("CDDDataItem", "putMask", mask);
     m_mask = mask;
+    DD_RECORD("CDDDataItem", "putMask", mask);
 }
 
 CDDDataItemList::CDDDataItemList() = default;
@@ -70,7 +70,7 @@ void CDDCommand::setTransactionSet(CDDTransactionSet* transactions) {
     m_transactions.reset(transactions);
 }
 void CDDCommand::putOperation(enumDDCommandOperationType operation) {
-    DD_RECORD("CDDCommand", "putOperation", static_cast<std::int32_t>(operation));
     m_operation = operation;
     m_hasOperation = true;
+    DD_RECORD("CDDCommand", "putOperation", static_cast<std::int32_t>(operation));
 }

@@ -13,8 +13,6 @@ CDDCommonVariant::CDDCommonVariant(const CStrPP& value)
     : m_kind(String), m_int(0), m_double(0.0), m_string(value) {}
 CDDCommonVariant::CDDCommonVariant(bool value)
     : m_kind(Boolean), m_int(value ? 1 : 0), m_double(value ? 1.0 : 0.0) {}
-CDDCommonVariant::CDDCommonVariant(const CDDCommonVariant& other) = default;
-CDDCommonVariant& CDDCommonVariant::operator=(const CDDCommonVariant& other) = default;
 CDDCommonVariant::~CDDCommonVariant() = default;
 
 namespace {

@@ -10,8 +10,8 @@ void CDDMenuItem::putDefinition(const CDDDefinition& definition) {
     m_definition = definition;
 }
 void CDDMenuItem::putQualifier(std::int32_t qualifier) {
-    DD_RECORD("CDDMenuItem", "putQualifier", qualifier);
     m_qualifier = qualifier;
+    DD_RECORD("CDDMenuItem", "putQualifier", qualifier);
 }
 void CDDMenuItem::putLabel(const CStrPP& text) {
     DD_RECORD("CDDMenuItem", "putLabel", text);
@@ -35,9 +35,9 @@ CDDMenu::CDDMenu(const CDDDefinition& definition)
 CDDMenu::~CDDMenu() = default;
 
 void CDDMenu::putAccess(std::int32_t access) {
-    DD_RECORD("CDDMenu", "putAccess", access);
     m_access = access;
     m_hasAccess = true;
+    DD_RECORD("CDDMenu", "putAccess", access);
 }
 void CDDMenu::setMenuItems(CDDMenuItemList* items) {
     DD_RECORD("CDDMenu", "setMenuItems",

@@ -15,14 +15,14 @@ CDDMethod::CDDMethod(const CDDDefinition& definition)
 CDDMethod::~CDDMethod() = default;
 
 void CDDMethod::putAccess(std::int32_t access) {
-    DD_RECORD("CDDMethod", "putAccess", access);
     m_access = access;
     m_hasAccess = true;
+    DD_RECORD("CDDMethod", "putAccess", access);
 }
 void CDDMethod::putValidity(bool valid) {
-    DD_RECORD("CDDMethod", "putValidity", valid);
     m_validity = valid;
     m_hasValidity = true;
+    DD_RECORD("CDDMethod", "putValidity", valid);
 }
 
 void CDDMethod::AddParameter(const CDDMethodParameter& parameter) {

@@ -9,8 +9,8 @@ CDDObject::~CDDObject() = default;
 const CDDDefinition* CDDObject::getcDefinition() const { return &m_definition; }
 
 void CDDObject::putAttributesAvailable(bool available) {
-    DD_RECORD(getClassName(), "putAttributesAvailable", available);
     m_attributesAvailable = available;
+    DD_RECORD(getClassName(), "putAttributesAvailable", available);
 }
 void CDDObject::putLabel(const CStrPP& label) {
     DD_RECORD(getClassName(), "putLabel", label);

@@ -12,7 +12,23 @@ CallRecorder::~CallRecorder() = default;
 
 namespace detail {
 
-CallRecorder* g_recorder = nullptr;
+std::atomic<int> g_installedRecorders{0};
+
+namespace {
+
+// A thread that ends with a recorder installed takes it out of the count.
+struct ThreadSlot {
+    CallRecorder* recorder = nullptr;
+    ~ThreadSlot() {
+        if (recorder != nullptr) g_installedRecorders.fetch_sub(1, std::memory_order_relaxed);
+    }
+};
+
+thread_local ThreadSlot t_slot;
+
+}  // namespace
+
+CallRecorder* ThreadRecorder() { return t_slot.recorder; }
 
 std::string FormatArg(std::int32_t value) { return std::to_string(value); }
 
@@ -82,12 +98,20 @@ std::string FormatArg(const CDDDefinition& definition) {
 
 }  // namespace detail
 
+// Each thread has its own recorder. The count only tells the calls whether to look for one, so
+// it needs no ordering: a thread sees its own changes in program order, and another thread that
+// sees a stale count finds its own recorder slot empty.
 CallRecorder* SetCallRecorder(CallRecorder* recorder) {
-    CallRecorder* previous = detail::g_recorder;
-    detail::g_recorder = recorder;
+    detail::ThreadSlot& slot = detail::t_slot;
+    CallRecorder* previous = slot.recorder;
+    if (previous == nullptr && recorder != nullptr)
+        detail::g_installedRecorders.fetch_add(1, std::memory_order_relaxed);
+    if (previous != nullptr && recorder == nullptr)
+        detail::g_installedRecorders.fetch_sub(1, std::memory_order_relaxed);
+    slot.recorder = recorder;
     return previous;
 }
 
-CallRecorder* GetCallRecorder() { return detail::g_recorder; }
+CallRecorder* GetCallRecorder() { return detail::t_slot.recorder; }
 
 }  // namespace ddlib

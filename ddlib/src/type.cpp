@@ -1,13 +1,15 @@
 #include "ddlib/type.h"
 
+#include <utility>
+
 #include "record.h"
 
 CDDEnumerator::CDDEnumerator() : m_value(0) {}
 CDDEnumerator::~CDDEnumerator() = default;
 
 void CDDEnumerator::putValue(std::int32_t value) {
-    DD_RECORD("CDDEnumerator", "putValue", value);
     m_value = value;
+    DD_RECORD("CDDEnumerator", "putValue", value);
 }
 void CDDEnumerator::putDescription(const CStrPP& text) {
     DD_RECORD("CDDEnumerator", "putDescription", text);
@@ -59,14 +61,14 @@ CDDType::CDDType(enumDDVariableType type)
 CDDType::~CDDType() = default;
 
 void CDDType::putSize(int size) {
-    DD_RECORD("CDDType", "putSize", size);
     m_size = size;
     m_has |= HasSize;
+    DD_RECORD("CDDType", "putSize", size);
 }
 void CDDType::putScalingFactor(double factor) {
-    DD_RECORD("CDDType", "putScalingFactor", factor);
     m_scaling = factor;
     m_has |= HasScaling;
+    DD_RECORD("CDDType", "putScalingFactor", factor);
 }
 void CDDType::putDisplayFormat(const CStrPP& format) {
     DD_RECORD("CDDType", "putDisplayFormat", format);
@@ -79,9 +81,9 @@ void CDDType::putEditFormat(const CStrPP& format) {
     m_has |= HasEdit;
 }
 void CDDType::putMaxRangeNo(int maxRange) {
-    DD_RECORD("CDDType", "putMaxRangeNo", maxRange);
     m_maxRange = maxRange;
     m_has |= HasMaxRange;
+    DD_RECORD("CDDType", "putMaxRangeNo", maxRange);
 }
 void CDDType::putDefaultValue(const CDDCommonVariant& value) {
     DD_RECORD("CDDType", "putDefaultValue", value);
@@ -95,29 +97,32 @@ namespace {
 constexpr int kMaxRanges = 256;
 }  // namespace
 
-void CDDType::putBound(bool minimum, int range, const CDDCommonVariant& value) {
+void CDDType::putBound(CDDCommonVariant Range::*bound, int range, const CDDCommonVariant& value) {
     if (range < 0 || range >= kMaxRanges) return;
-    if (range >= static_cast<int>(m_min.size())) {
-        m_min.resize(range + 1);
-        m_max.resize(range + 1);
+    if (range < static_cast<int>(m_ranges.size())) {
+        m_ranges[range].*bound = value;
+        return;
     }
-    (minimum ? m_min : m_max)[range] = value;
+    // The value may be a bound held here, which growing the table moves.
+    CDDCommonVariant kept(value);
+    m_ranges.resize(range + 1);
+    m_ranges[range].*bound = std::move(kept);
 }
 void CDDType::putMinValues(int range, const CDDCommonVariant& value) {
     DD_RECORD("CDDType", "putMinValues", range, value);
-    putBound(true, range, value);
+    putBound(&Range::min, range, value);
 }
 void CDDType::putMaxValues(int range, const CDDCommonVariant& value) {
     DD_RECORD("CDDType", "putMaxValues", range, value);
-    putBound(false, range, value);
+    putBound(&Range::max, range, value);
 }
 void CDDType::putMaxEnumIndex(std::int32_t index) {
-    DD_RECORD("CDDType", "putMaxEnumIndex", index);
     m_maxEnum = index;
     m_has |= HasMaxEnum;
+    DD_RECORD("CDDType", "putMaxEnumIndex", index);
 }
 void CDDType::putMaxBitEnumIndex(std::int32_t index) {
-    DD_RECORD("CDDType", "putMaxBitEnumIndex", index);
     m_maxBitEnum = index;
     m_has |= HasMaxBitEnum;
+    DD_RECORD("CDDType", "putMaxBitEnumIndex", index);
 }

@@ -35,9 +35,9 @@ void CDDVariable::setTypeInfo(CDDType* type) {
 }
 
 void CDDVariable::putHandling(enumDDVariableHandlingType handling, bool on) {
-    DD_RECORD("CDDVariable", "putHandling", static_cast<std::int32_t>(handling), on);
     if (handling == DD_HANDLING_READ) m_read = on;
     if (handling == DD_HANDLING_WRITE) m_write = on;
+    DD_RECORD("CDDVariable", "putHandling", static_cast<std::int32_t>(handling), on);
 }
 
 bool CDDVariable::getHandling(enumDDVariableHandlingType handling) const {

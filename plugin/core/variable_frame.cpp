@@ -1,3 +1,5 @@
+#include <bit>
+
 #include "core/attribute_calculation.h"
 
 namespace {
@@ -36,10 +38,12 @@ bool HasSize(enumDDVariableType type) {
            type == DD_TYPE_BIT_ENUMERATED || type == DD_TYPE_STRING;
 }
 
+// The set flags from the lowest up; each pass clears the lowest one.
 void PutClassFlags(CDDVariable* variable, std::uint32_t mask) {
-    for (std::int32_t flag = 0; flag < 32; ++flag)
-        if ((mask >> flag) & 1u)
-            variable->getClass()->putClassInfo(static_cast<enumDDVariableClassType>(flag), true);
+    for (; mask != 0; mask &= mask - 1) {
+        const int flag = std::countr_zero(mask);
+        variable->getClass()->putClassInfo(static_cast<enumDDVariableClassType>(flag), true);
+    }
 }
 
 void PutConstantUnit(CDDVariable* variable, const char* unit) {

@@ -11,6 +11,7 @@
 class DDLIB_API CDDMember : public CDDPersistent {
   public:
     explicit CDDMember(const CStrPP& name);
+    DD_VALUE_OPERATIONS(CDDMember)
     ~CDDMember() override;
 
     void putDefinition(const CDDDefinition& definition);

@@ -26,6 +26,7 @@ class DDLIB_API CDDIndex : public CDDPersistent {
 class DDLIB_API CDDDataItem : public CDDPersistent {
   public:
     CDDDataItem();
+    DD_VALUE_OPERATIONS(CDDDataItem)
     ~CDDDataItem() override;
 
     void putKind(enumDDDataItemType kind);
@@ -66,6 +67,7 @@ class DDLIB_API CDDDataItemList : public CDDPersistent {
 class DDLIB_API CDDTransaction : public CDDPersistent {
   public:
     explicit CDDTransaction(int number);
+    DD_VALUE_OPERATIONS(CDDTransaction)
     ~CDDTransaction() override;
 
     // Both take ownership and free the list held before.

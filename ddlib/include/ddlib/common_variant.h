@@ -17,8 +17,7 @@ class DDLIB_API CDDCommonVariant : public CDDPersistent {
     CDDCommonVariant(const char* value);
     CDDCommonVariant(const CStrPP& value);
     CDDCommonVariant(bool value);
-    CDDCommonVariant(const CDDCommonVariant& other);
-    CDDCommonVariant& operator=(const CDDCommonVariant& other);
+    DD_VALUE_OPERATIONS(CDDCommonVariant)
     ~CDDCommonVariant() override;
 
     Kind getKind() const { return m_kind; }

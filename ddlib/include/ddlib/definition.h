@@ -14,6 +14,7 @@ class DDLIB_API CDDDefinition : public CDDPersistent {
   public:
     CDDDefinition();
     CDDDefinition(std::int32_t id, const CStrPP& name, enumDDObjectKind kind);
+    DD_VALUE_OPERATIONS(CDDDefinition)
     ~CDDDefinition() override;
 
     std::int32_t getID() const { return m_id; }
@@ -73,6 +74,7 @@ class DDLIB_API CDDDefinitionList : public CDDPersistent {
 class DDLIB_API CDDTransactionRef : public CDDPersistent {
   public:
     CDDTransactionRef(int transaction, const CDDDefinition& command);
+    DD_VALUE_OPERATIONS(CDDTransactionRef)
     ~CDDTransactionRef() override;
 
     int getTransaction() const { return m_transaction; }
@@ -87,6 +89,7 @@ class DDLIB_API CDDTransactionRef : public CDDPersistent {
 class DDLIB_API CDDReference : public CDDPersistent {
   public:
     CDDReference();
+    DD_VALUE_OPERATIONS(CDDReference)
     ~CDDReference() override;
 
     void putDefinition(const CDDDefinition& definition);

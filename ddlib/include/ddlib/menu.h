@@ -12,6 +12,7 @@
 class DDLIB_API CDDMenuItem : public CDDPersistent {
   public:
     CDDMenuItem();
+    DD_VALUE_OPERATIONS(CDDMenuItem)
     ~CDDMenuItem() override;
 
     void putDefinition(const CDDDefinition& definition);

@@ -14,6 +14,7 @@
 class DDLIB_API CDDEnumerator : public CDDPersistent {
   public:
     CDDEnumerator();
+    DD_VALUE_OPERATIONS(CDDEnumerator)
     ~CDDEnumerator() override;
 
     void putValue(std::int32_t value);
@@ -34,6 +35,7 @@ class DDLIB_API CDDEnumerator : public CDDPersistent {
 class DDLIB_API CDDBitEnumerator : public CDDPersistent {
   public:
     explicit CDDBitEnumerator(std::int32_t bit);
+    DD_VALUE_OPERATIONS(CDDBitEnumerator)
     ~CDDBitEnumerator() override;
 
     void putDescription(const CStrPP& text);
@@ -113,9 +115,9 @@ class DDLIB_API CDDType : public CDDPersistent {
     const CDDCommonVariant& getDefaultValue() const { return m_default; }
     // Ranges put so far: index i holds the pair put with range number i; a missing bound is
     // an empty variant.
-    int getRangeCount() const { return static_cast<int>(m_min.size()); }
-    const CDDCommonVariant& getMinValue(int range) const { return m_min.at(range); }
-    const CDDCommonVariant& getMaxValue(int range) const { return m_max.at(range); }
+    int getRangeCount() const { return static_cast<int>(m_ranges.size()); }
+    const CDDCommonVariant& getMinValue(int range) const { return m_ranges.at(range).min; }
+    const CDDCommonVariant& getMaxValue(int range) const { return m_ranges.at(range).max; }
     bool hasMaxEnumIndex() const { return m_has & HasMaxEnum; }
     std::int32_t getMaxEnumIndex() const { return m_maxEnum; }
     bool hasMaxBitEnumIndex() const { return m_has & HasMaxBitEnum; }
@@ -134,7 +136,11 @@ class DDLIB_API CDDType : public CDDPersistent {
         HasMaxEnum = 1u << 6,
         HasMaxBitEnum = 1u << 7,
     };
-    void putBound(bool minimum, int range, const CDDCommonVariant& value);
+    struct Range {
+        CDDCommonVariant min;
+        CDDCommonVariant max;
+    };
+    void putBound(CDDCommonVariant Range::*bound, int range, const CDDCommonVariant& value);
 
     enumDDVariableType m_type;
     unsigned m_has;
@@ -144,8 +150,7 @@ class DDLIB_API CDDType : public CDDPersistent {
     CStrPP m_editFormat;
     int m_maxRange;
     CDDCommonVariant m_default;
-    std::vector<CDDCommonVariant> m_min;
-    std::vector<CDDCommonVariant> m_max;
+    std::vector<Range> m_ranges;
     std::int32_t m_maxEnum;
     std::int32_t m_maxBitEnum;
     CDDEnumeratorSet m_enumerators;
