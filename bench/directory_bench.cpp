@@ -26,13 +26,16 @@ std::int32_t Execute(Calculation& calculation, CDDObject& object) {
     return calculation.ExecuteMethod(1, static_cast<CDDMethod*>(&object), 0, false);
 }
 
+// The reference host as ddhost runs it: its store keeps no record of the calls.
+constexpr ddhost::StoreRecording kAsDdhost = ddhost::StoreRecording::Off;
+
 }  // namespace
 
 // The host builds the directory once per session; this is what that costs, store included.
 static void BM_BuildDefinitions(benchmark::State& state) {
     std::uint64_t allocations = 0;
     for (auto _ : state) {
-        PluginFixture fixture(false);
+        PluginFixture fixture(false, kAsDdhost);
         const bench::AllocationScope scope;
         fixture.calculation.BuildDefinitions();
         allocations += scope.count();
@@ -46,7 +49,7 @@ BENCHMARK(BM_BuildDefinitions)->Unit(benchmark::kMillisecond);
 // One fill of every object of the directory, each on a new copy as the host makes it; the
 // allocations counted are those of the fills, host round trips included.
 static void BM_FillDirectory(benchmark::State& state) {
-    PluginFixture fixture;
+    PluginFixture fixture(true, kAsDdhost);
     const auto& objects = fixture.host.store().objects();
     std::uint64_t allocations = 0;
     for (auto _ : state) {
@@ -65,7 +68,7 @@ BENCHMARK(BM_FillDirectory)->Unit(benchmark::kMillisecond);
 // One fill through the calculate dispatch, for a command (host round trip for its block), a
 // variable and the 160-enumerator unit list.
 static void BM_FillByKind(benchmark::State& state) {
-    PluginFixture fixture;
+    PluginFixture fixture(true, kAsDdhost);
     std::unique_ptr<CDDObject> object = fixture.host.store().Copy(state.range(0));
     Repeat(state, fixture.calculation, *object, Fill);
 }
@@ -77,7 +80,7 @@ BENCHMARK(BM_FillByKind)
 
 // Validity requests: the plain answer and the one that asks the host for a value.
 static void BM_VariableValidity(benchmark::State& state) {
-    PluginFixture fixture;
+    PluginFixture fixture(true, kAsDdhost);
     std::unique_ptr<CDDObject> object = fixture.host.store().Copy(state.range(0));
     Repeat(state, fixture.calculation, *object, VariableValidity);
 }
@@ -87,7 +90,7 @@ BENCHMARK(BM_VariableValidity)->Arg(item::phys_blk_object)->Arg(item::trans1_use
 // of the request's class that names no item.
 template <class Request>
 static void BM_Dispatch(benchmark::State& state, enumDDObjectKind kind, Request request) {
-    PluginFixture fixture;
+    PluginFixture fixture(true, kAsDdhost);
     std::unique_ptr<CDDObject> object = ddhost::MakeObject(CDDDefinition(-1, "no_item", kind));
     Repeat(state, fixture.calculation, *object, request);
 }
@@ -98,7 +101,7 @@ BENCHMARK_CAPTURE(BM_Dispatch, execute, DD_KIND_METHOD, Execute);
 // A long session: the same variable filled again and again, each time on a new copy as the
 // host makes it. Its memory must stay where the first fill left it.
 static void BM_RepeatedFill(benchmark::State& state) {
-    PluginFixture fixture;
+    PluginFixture fixture(true, kAsDdhost);
     const auto id = static_cast<DDObjectId>(state.range(0));
     fixture.Fill(id);
     const std::int64_t heap = bench::LiveBytes();

@@ -204,13 +204,11 @@ TEST(MethodBodies, ACommandTheDeviceRefusesEndsTheMethodAsAFailure) {
 // The download pre-checks.
 
 std::unique_ptr<CDDMethod> PreWrite2nd(LoggedPlugin& plugin,
-                                       std::initializer_list<CDDMethodParameter> parameters) {
-    std::unique_ptr<CDDObject> object =
-        plugin.host.store().Copy(item::pre_write_upload_variables_2nd);
-    auto method = std::unique_ptr<CDDMethod>(static_cast<CDDMethod*>(object.release()));
-    for (const CDDMethodParameter& parameter : parameters) method->AddParameter(parameter);
+                                       const std::vector<CDDMethodParameter>& parameters) {
+    CDDDefinition definition = *plugin.calculation.definition(item::pre_write_upload_variables_2nd);
+    for (const CDDMethodParameter& parameter : parameters) definition.AddParameter(parameter);
     plugin.host.TakeEvents();
-    return method;
+    return std::make_unique<CDDMethod>(definition);
 }
 
 std::vector<std::string> CurrentValueReads(LoggingHost& host) {
@@ -251,9 +249,7 @@ TEST(UploadPrechecks, MissingOrForeignNamedParametersAreReportedAndNothingRuns) 
         {{"code", -1, true}, {"lock", 1, false}},
         {{"code", 0, true}, {"lock", 1, false}}};
     for (const std::vector<CDDMethodParameter>& parameters : refused) {
-        std::unique_ptr<CDDMethod> method = PreWrite2nd(plugin, {});
-        for (const CDDMethodParameter& parameter : parameters) method->AddParameter(parameter);
-        plugin.host.TakeEvents();
+        const std::unique_ptr<CDDMethod> method = PreWrite2nd(plugin, parameters);
         EXPECT_EQ(plugin.calculation.ExecuteMethod(1, method.get(), 0, false), -1);
         EXPECT_EQ(CurrentValueReads(plugin.host), std::vector<std::string>{});
         EXPECT_EQ(plugin.host.sink().Take(),

@@ -69,10 +69,11 @@ CommandOutput ValidityCommand(Session& session, std::string_view item, std::stri
 
 CommandOutput ExecCommand(Session& session, std::string_view item, const ExecOptions& options) {
     ReferenceObjectStore& store = session.store();
-    const CDDDefinition definition = *ResolveItem(store, item).getcDefinition();
-    std::unique_ptr<CDDMethod> method = ObjectAs<CDDMethod>(store, definition);
+    CDDDefinition definition = *ResolveItem(store, item).getcDefinition();
     for (const std::string& parameter : options.parameters)
-        method->AddParameter(ParseParameter(store, parameter));
+        definition.AddParameter(ParseParameter(store, parameter));
+    // The method's definition carries the parameters, so the method is made from it.
+    std::unique_ptr<CDDMethod> method = MakeBare<CDDMethod>(definition);
 
     MethodRuns& runs = session.host().methodRuns();
     runs.inputs.assign(options.inputs.begin(), options.inputs.end());

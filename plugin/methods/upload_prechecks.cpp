@@ -18,15 +18,15 @@ void PreWriteUploadVariables1st(MethodRun& run) {
 
 }  // namespace
 
-// The two integers are the method's first two named parameters: each its own integer, or the
-// current value of the variable whose object ID it holds. A method that lacks them, or that
-// refers to anything but a variable of the directory, is reported and does not run.
+// The two integers are the first two named parameters of the method's definition: each its own
+// integer, or the current value of the variable whose object ID it holds. A method that lacks them,
+// or that refers to anything but a variable of the directory, is reported and does not run.
 std::int32_t CDeviceAttributeCalculation::Execute_pre_write_upload_variables_2nd(
     DDContext ctx, CDDMethod* method, std::int32_t arg, bool noAbortThrow) {
     if (m_host == nullptr) return -1;
     constexpr int kCount = 2;
-    const CDDMethodParameter* parameters[kCount] = {method->getParameter(0),
-                                                    method->getParameter(1)};
+    const CDDDefinition& own = *method->getcDefinition();
+    const CDDMethodParameter* parameters[kCount] = {own.getParameter(0), own.getParameter(1)};
     for (const CDDMethodParameter* parameter : parameters) {
         const bool usable =
             parameter != nullptr && (!parameter->isReference() ||
@@ -34,7 +34,7 @@ std::int32_t CDeviceAttributeCalculation::Execute_pre_write_upload_variables_2nd
                                       definition(parameter->getValue()) != nullptr));
         if (!usable) {
             Report(CStrPP(":   0,  0 : illegal named parameter (execute) for object ") +
-                   method->getcDefinition()->getName());
+                   own.getName());
             return -1;
         }
     }

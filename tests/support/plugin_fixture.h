@@ -11,11 +11,12 @@
 
 // The plug-in's attribute-calculation object, in this process, driven by a `Host` in the host's
 // order: attach, then build the directory unless told not to. The store keeps a record of its
-// calls for the tests to read.
+// calls for the tests to read, unless told not to as ddhost does.
 template <class Host>
 struct AttachedPlugin {
-    explicit AttachedPlugin(bool build = true) {
-        host.store().SetRecording(ddhost::StoreRecording::On);
+    explicit AttachedPlugin(bool build = true,
+                            ddhost::StoreRecording recording = ddhost::StoreRecording::On) {
+        host.store().SetRecording(recording);
         host.store().SetCalculation(&calculation);
         calculation.Attach(&host);
         if (build) calculation.BuildDefinitions();

@@ -8,8 +8,27 @@
 #include "ddlib/persistent.h"
 #include "ddlib/strpp.h"
 
+// A named parameter that the host gives a method's definition: an integer of its own, or the
+// object ID of the item whose current value stands for it.
+class DDLIB_API CDDMethodParameter : public CDDPersistent {
+  public:
+    CDDMethodParameter(const CStrPP& name, std::int32_t value, bool isReference);
+    DD_VALUE_OPERATIONS(CDDMethodParameter)
+    ~CDDMethodParameter() override;
+
+    const CStrPP& getName() const { return m_name; }
+    // The integer, or the object ID of the item it refers to.
+    std::int32_t getValue() const { return m_value; }
+    bool isReference() const { return m_isReference; }
+
+  private:
+    CStrPP m_name;
+    std::int32_t m_value;
+    bool m_isReference;
+};
+
 // The record of one DD object: object ID, name and kind. The default definition is empty:
-// ID 0, no name, kind variable.
+// ID 0, no name, kind variable. A method's definition may carry named parameters.
 class DDLIB_API CDDDefinition : public CDDPersistent {
   public:
     CDDDefinition();
@@ -22,10 +41,17 @@ class DDLIB_API CDDDefinition : public CDDPersistent {
     const CStrPP& name() const { return m_name; }
     enumDDObjectKind getKind() const { return m_kind; }
 
+    // The named parameters, in the order added; a parameter is copied.
+    void AddParameter(const CDDMethodParameter& parameter);
+    int getParameterCount() const { return static_cast<int>(m_parameters.size()); }
+    // The parameter at that position, or null when there is none.
+    const CDDMethodParameter* getParameter(int index) const;
+
   private:
     std::int32_t m_id;
     CStrPP m_name;
     enumDDObjectKind m_kind;
+    std::vector<CDDMethodParameter> m_parameters;
 };
 
 // An unordered group of definitions as the directory hands it over; keeps every insertion,
