@@ -1,4 +1,5 @@
 #include <bit>
+#include <memory>
 
 #include "core/attribute_calculation.h"
 
@@ -116,20 +117,19 @@ void CDeviceAttributeCalculation::FillType(DDContext ctx, CDDVariable* variable,
         variable->getTypeInfo()->putMaxValues(0, MakeVariant(record.rangeMax));
     }
     for (const Enumerator& entry : record.enumerators) {
-        auto* enumerator = new CDDEnumerator;
+        const std::unique_ptr<CDDEnumerator> enumerator(new CDDEnumerator);
         enumerator->putValue(entry.value);
         enumerator->putDescription(CStrPP(entry.description));
         enumerator->putHelp(CStrPP(entry.help));
         variable->getTypeInfo()->getEnumeratorSet()->Add(*enumerator);
-        delete enumerator;
     }
     for (const BitEnumerator& entry : record.bitEnumerators) {
-        auto* enumerator = new CDDBitEnumerator(static_cast<std::int32_t>(entry.bit));
+        const std::unique_ptr<CDDBitEnumerator> enumerator(
+            new CDDBitEnumerator(static_cast<std::int32_t>(entry.bit)));
         enumerator->putDescription(CStrPP(entry.description));
         enumerator->putHelp(CStrPP(entry.help));
         enumerator->putMethod(*temps.Add(new CDDDefinition()));
         variable->getTypeInfo()->getBitEnumeratorSet()->Add(*enumerator);
-        delete enumerator;
     }
     if (record.defaultValue.kind != Literal::None && !standardDefault)
         variable->getTypeInfo()->putDefaultValue(MakeVariant(record.defaultValue));
@@ -176,10 +176,10 @@ CDDObject* CDeviceAttributeCalculation::FillVariable(DDContext ctx, CDDObject* o
         PutConstantUnit(variable, record.constantUnit);
 
     if (!record.postEditActions.empty()) {
-        auto* actions = new CDDDefinitionList;
+        std::unique_ptr<CDDDefinitionList> actions(new CDDDefinitionList);
         for (DDObjectId method : record.postEditActions)
             actions->Add(*m_definitionTable[static_cast<std::size_t>(method)], -1, -1);
-        variable->setPostEditActions(actions);
+        variable->setPostEditActions(actions.release());
     }
     variable->putAttributesAvailable(true);
     return variable;
