@@ -37,6 +37,20 @@ REGSAM Rights(Access access) { return access == Access::Write ? KEY_WRITE : KEY_
 // The longest key or value name the system allows, terminator included.
 constexpr DWORD kNameCapacity = 16384;
 
+// The names that `enumerate` (index, buffer, length) gives, in the system's order, until it
+// fails.
+template <class Enumerate>
+std::vector<std::string> EnumeratedNames(Enumerate enumerate) {
+    std::vector<std::string> names;
+    std::string name(kNameCapacity, '\0');
+    for (DWORD index = 0;; ++index) {
+        DWORD length = kNameCapacity;
+        if (enumerate(index, name.data(), &length) != ERROR_SUCCESS) break;
+        names.emplace_back(name.data(), length);
+    }
+    return names;
+}
+
 }  // namespace
 
 Key::Key() = default;
@@ -96,29 +110,19 @@ std::optional<Value> Key::QueryValue(const std::string& name) const {
 }
 
 std::vector<std::string> Key::ValueNames() const {
-    std::vector<std::string> names;
-    std::string name(kNameCapacity, '\0');
-    for (DWORD index = 0; m_impl; ++index) {
-        DWORD length = kNameCapacity;
-        if (RegEnumValueA(m_impl->handle, index, name.data(), &length, nullptr, nullptr, nullptr,
-                          nullptr) != ERROR_SUCCESS)
-            break;
-        names.emplace_back(name.data(), length);
-    }
-    return names;
+    if (!m_impl) return {};
+    return EnumeratedNames([this](DWORD index, char* name, DWORD* length) {
+        return RegEnumValueA(m_impl->handle, index, name, length, nullptr, nullptr, nullptr,
+                             nullptr);
+    });
 }
 
 std::vector<std::string> Key::SubKeyNames() const {
-    std::vector<std::string> names;
-    std::string name(kNameCapacity, '\0');
-    for (DWORD index = 0; m_impl; ++index) {
-        DWORD length = kNameCapacity;
-        if (RegEnumKeyExA(m_impl->handle, index, name.data(), &length, nullptr, nullptr, nullptr,
-                          nullptr) != ERROR_SUCCESS)
-            break;
-        names.emplace_back(name.data(), length);
-    }
-    return names;
+    if (!m_impl) return {};
+    return EnumeratedNames([this](DWORD index, char* name, DWORD* length) {
+        return RegEnumKeyExA(m_impl->handle, index, name, length, nullptr, nullptr, nullptr,
+                             nullptr);
+    });
 }
 
 bool Key::Close() noexcept {

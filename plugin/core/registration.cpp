@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <new>
 
+#include "core/host_boundary.h"
 #include "core/info_strings.h"
 #include "core/module_app.h"
 #include "interfaces/exports.h"
@@ -24,16 +25,17 @@ bool SetDWord(const Key& key, const char* name, std::uint32_t value) {
 
 std::int32_t Status(bool done) { return done ? kSelfRegistrationDone : kSelfRegistrationFailed; }
 
-// Installers call these functions across a module boundary that no exception may cross.
+// Installers call these functions across the module's boundary; exhausted memory has a status
+// of its own.
 template <typename Work>
 std::int32_t Guarded(Work work) noexcept {
-    try {
-        return work();
-    } catch (const std::bad_alloc&) {
-        return kSelfRegistrationOutOfMemory;
-    } catch (...) {
-        return kSelfRegistrationFailed;
-    }
+    return AnswerOr(kSelfRegistrationFailed, [&] {
+        try {
+            return work();
+        } catch (const std::bad_alloc&) {
+            return kSelfRegistrationOutOfMemory;
+        }
+    });
 }
 
 }  // namespace
