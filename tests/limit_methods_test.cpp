@@ -96,6 +96,22 @@ TEST(LimitChecks, AFailedCheckHandsTheLimitsOnAndMarksTheErrorBeforeItsMessage) 
                          "PutLocal(loc_lolo, -4.5)", "PutLocal(loc_lo, -5)", "PutLocal(loc_hi, 5)",
                          "PutLocal(loc_hihi, 10)", "PutValue(loc_limit_error, 1)",
                          kLowAlarmAbove + " -> false"}));
+
+    // Every check hands the upper warning as loc_hi and the upper alarm as loc_hihi.
+    struct Upper {
+        Limits limits;
+        MethodLog locals;
+    };
+    const Upper uppers[] = {{{-10, -5, 5, 4}, {"PutLocal(loc_hi, 5)", "PutLocal(loc_hihi, 4)"}},
+                            {{-10, 6, 5, 10}, {"PutLocal(loc_hi, 5)", "PutLocal(loc_hihi, 10)"}}};
+    for (const Upper& upper : uppers) {
+        SetLimits(f, ids, upper.limits);
+        EXPECT_EQ(Execute(f, ids.check), 0);
+        MethodLog locals;
+        for (const std::string& call : f.host.TakeMethodLog())
+            if (call.rfind("PutLocal(loc_hi", 0) == 0) locals.push_back(call);
+        EXPECT_EQ(locals, upper.locals);
+    }
 }
 
 TEST(LimitChecks, AnAbortAfterAMessageEndsTheCheckUnlessTheRunMayNotBeAborted) {
@@ -129,33 +145,84 @@ MethodLog Joined(MethodLog head, const MethodLog& tail) {
     return head;
 }
 
-TEST(LimitTransfer, TheLimitsAreWrittenOnlyWithoutALimitErrorAndAlwaysReadBack) {
+Limits CurrentLimits(PluginFixture& f, const LimitIds& ids) {
+    auto value = [&](DDObjectId id) { return f.host.store().CurrentValue(1, id).getDouble(); };
+    return {value(ids.lowAlarm), value(ids.lowWarning), value(ids.highWarning),
+            value(ids.highAlarm)};
+}
+
+bool operator==(const Limits& a, const Limits& b) {
+    return a.lowAlarm == b.lowAlarm && a.lowWarning == b.lowWarning &&
+           a.highWarning == b.highWarning && a.highAlarm == b.highAlarm;
+}
+
+constexpr Limits kEdited = {-20, -10, 10, 20};
+constexpr Limits kDevice = {-2, -1, 1, 2};
+
+TEST(LimitTransfer, WritingMovesEachLocalLimitIntoTheDeviceJustBeforeItsWrite) {
     PluginFixture f;
+    const LimitIds& local = kChecks[0];
+    const LimitIds& device = kChecks[1];
+    SetLimits(f, local, kEdited);
+    SetLimits(f, device, kDevice);
     const DDObjectId write = item::meth_write_limits;
     EXPECT_EQ(Execute(f, write), 0);
-    EXPECT_EQ(f.host.TakeMethodLog(),
-              Joined({Begin(write), "GetIntegerValue(loc_limit_error) -> 0",
-                      "SendCommand(write_func1_lo_lo_lim)", "SendCommand(write_func1_lo_lim)",
-                      "SendCommand(write_func1_hi_lim)", "SendCommand(write_func1_hi_hi_lim)"},
-                     kLimitReads));
+    EXPECT_EQ(
+        f.host.TakeMethodLog(),
+        Joined({Begin(write), "GetIntegerValue(loc_limit_error) -> 0",
+                "GetFloatValue(func1_lo_lo_lim_local) -> -20", "PutValue(func1_lo_lo_lim, -20)",
+                "SendCommand(write_func1_lo_lo_lim)", "GetFloatValue(func1_lo_lim_local) -> -10",
+                "PutValue(func1_lo_lim, -10)", "SendCommand(write_func1_lo_lim)",
+                "GetFloatValue(func1_hi_lim_local) -> 10", "PutValue(func1_hi_lim, 10)",
+                "SendCommand(write_func1_hi_lim)", "GetFloatValue(func1_hi_hi_lim_local) -> 20",
+                "PutValue(func1_hi_hi_lim, 20)", "SendCommand(write_func1_hi_hi_lim)"},
+               kLimitReads));
+    EXPECT_EQ(CurrentLimits(f, device), kEdited);
+    EXPECT_EQ(CurrentLimits(f, local), kEdited);
 
+    // Limits found out of order move nothing and are not written; the reads still go out.
+    SetLimits(f, device, kDevice);
     f.SetValue(item::loc_limit_error, CDDCommonVariant(1));
     EXPECT_EQ(Execute(f, write), 0);
     EXPECT_EQ(f.host.TakeMethodLog(),
               Joined({Begin(write), "GetIntegerValue(loc_limit_error) -> 1"}, kLimitReads));
+    EXPECT_EQ(CurrentLimits(f, device), kDevice);
+}
 
-    EXPECT_EQ(Execute(f, item::meth_read_limits), 0);
-    EXPECT_EQ(f.host.TakeMethodLog(), Joined({Begin(item::meth_read_limits)}, kLimitReads));
+TEST(LimitTransfer, ReadingMovesTheDevicesLimitsIntoTheLocalsOnceEveryReadWentOut) {
+    PluginFixture f;
+    const LimitIds& local = kChecks[0];
+    const LimitIds& device = kChecks[1];
+    SetLimits(f, local, kEdited);
+    SetLimits(f, device, kDevice);
+    const DDObjectId read = item::meth_read_limits;
+    EXPECT_EQ(Execute(f, read), 0);
+    EXPECT_EQ(f.host.TakeMethodLog(),
+              Joined(Joined({Begin(read)}, kLimitReads),
+                     {"GetFloatValue(func1_lo_lo_lim) -> -2", "PutValue(func1_lo_lo_lim_local, -2)",
+                      "GetFloatValue(func1_lo_lim) -> -1", "PutValue(func1_lo_lim_local, -1)",
+                      "GetFloatValue(func1_hi_hi_lim) -> 2", "PutValue(func1_hi_hi_lim_local, 2)",
+                      "GetFloatValue(func1_hi_lim) -> 1", "PutValue(func1_hi_lim_local, 1)"}));
+    EXPECT_EQ(CurrentLimits(f, local), kDevice);
 }
 
 TEST(LimitTransfer, ACommandThatCannotGoOutEndsTheTransferAsAFailure) {
     AttachedPlugin<RefusingHost> plugin;
     plugin.host.refused = "write_func1_lo_lim";
     EXPECT_EQ(Execute(plugin, item::meth_write_limits), -1);
+    EXPECT_EQ(
+        plugin.host.TakeMethodLog(),
+        (MethodLog{Begin(item::meth_write_limits), "GetIntegerValue(loc_limit_error) -> 0",
+                   "GetFloatValue(func1_lo_lo_lim_local) -> -3e+38",
+                   "PutValue(func1_lo_lo_lim, -3e+38)", "SendCommand(write_func1_lo_lo_lim)",
+                   "GetFloatValue(func1_lo_lim_local) -> -3e+38", "PutValue(func1_lo_lim, -3e+38)",
+                   "SendCommand(write_func1_lo_lim)", "PutResult(-1)"}));
+
+    // The locals keep the user's values when the device's cannot all be read.
+    plugin.host.refused = "read_func1_hi_lim";
+    EXPECT_EQ(Execute(plugin, item::meth_read_limits), -1);
     EXPECT_EQ(plugin.host.TakeMethodLog(),
-              (MethodLog{Begin(item::meth_write_limits), "GetIntegerValue(loc_limit_error) -> 0",
-                         "SendCommand(write_func1_lo_lo_lim)", "SendCommand(write_func1_lo_lim)",
-                         "PutResult(-1)"}));
+              Joined(Joined({Begin(item::meth_read_limits)}, kLimitReads), {"PutResult(-1)"}));
 
     // Before the directory is built the commands have no names to go by.
     AttachedPlugin<ddhost::ReferenceHost> unbuilt(false);

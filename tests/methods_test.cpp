@@ -139,14 +139,16 @@ TEST(MethodBodies, DeviceSpecificResetSendsTheEnteredCodeAndNothingElse) {
               (MethodLog{Begin(reset), kResetPrompt + " -> cancelled", "PutResult(-2)"}));
 
     // The two-byte parameter cannot hold the code.
-    f.host.methodRuns().inputs = {65536};
-    EXPECT_EQ(Execute(f, reset), -1);
-    EXPECT_EQ(f.host.TakeMethodLog(),
-              (MethodLog{Begin(reset), kResetPrompt + " -> 65536",
-                         "ShowMessage(\"The reset code must lie between 0 and 65535  |de|Der "
-                         "R\xFC"
-                         "cksetzcode muss zwischen 0 und 65535 liegen\") -> false",
-                         "PutResult(-1)"}));
+    for (const std::int32_t code : {65536, -1}) {
+        f.host.methodRuns().inputs = {code};
+        EXPECT_EQ(Execute(f, reset), -1);
+        EXPECT_EQ(f.host.TakeMethodLog(),
+                  (MethodLog{Begin(reset), kResetPrompt + " -> " + std::to_string(code),
+                             "ShowMessage(\"The reset code must lie between 0 and 65535  |de|Der "
+                             "R\xFC"
+                             "cksetzcode muss zwischen 0 und 65535 liegen\") -> false",
+                             "PutResult(-1)"}));
+    }
     EXPECT_EQ(f.host.store().CurrentValue(1, item::phys_factory_reset).getInt(), 4711);
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -55,6 +56,36 @@ TEST(ModuleLoad, TakesAPathFarLongerThanTheSystemsShortBuffers) {
     const Paths paths = LoadedModulePaths(copy);
     EXPECT_EQ(paths.path, copy);
     EXPECT_EQ(paths.base, copy.substr(0, copy.size() - 3));
+}
+
+bool IsMapped(const std::string& file) {
+    std::ifstream maps("/proc/self/maps");
+    std::string line;
+    while (std::getline(maps, line))
+        if (line.size() >= file.size() &&
+            line.compare(line.size() - file.size(), file.size(), file) == 0)
+            return true;
+    return false;
+}
+
+// A host that unloads the plug-in and loads a newer file at the same path must get the new
+// code, so nothing may pin the module in memory.
+TEST(ModuleLoad, UnloadsWholeAndLoadsAgain) {
+    const TemporaryDirectory directory;
+    const std::string copy = CopyOfPlugin(directory.path());
+    for (int load = 0; load < 2; ++load) {
+        {
+            const platform::Module plugin(copy);
+            ASSERT_TRUE(plugin.IsOpen());
+            for (const char* entry :
+                 {"DllRegisterServer", "DllUnregisterServer", "GetAttributeCalcDataCategory",
+                  "GetAttributeCalculation", "GetInformation", "DDResourceImage"})
+                EXPECT_NE(plugin.Symbol(entry), nullptr) << entry;
+            EXPECT_TRUE(IsMapped(copy));
+            EXPECT_EQ(ModulePaths(plugin).path, copy);
+        }
+        EXPECT_FALSE(IsMapped(copy)) << "load " << load;
+    }
 }
 
 // Works in another directory while it exists.

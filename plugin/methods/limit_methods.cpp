@@ -56,30 +56,58 @@ void CheckLimitOrder(MethodRun& run) {
     }
 }
 
-constexpr DDObjectId kLimitReads[] = {item::read_func1_lo_lo_lim, item::read_func1_lo_lim,
-                                      item::read_func1_hi_hi_lim, item::read_func1_hi_lim};
-constexpr DDObjectId kLimitWrites[] = {item::write_func1_lo_lo_lim, item::write_func1_lo_lim,
-                                       item::write_func1_hi_lim, item::write_func1_hi_hi_lim};
+// A limit's transfer: the local limit that the user edits, the device's limit and the command
+// that moves it between host and device.
+struct LimitTransfer {
+    DDObjectId local;
+    DDObjectId device;
+    DDObjectId command;
+};
 
-// The commands go by the names of their definitions in the directory; before the directory
-// is built there are none, and no command can be sent.
-void SendCommands(MethodRun& run, std::span<const DDObjectId> commands) {
-    for (DDObjectId command : commands) {
-        const CDDDefinition* definition = run.calculation.definition(command);
-        if (definition == nullptr) EndMethod(-1);
-        SendCommand(run, definition->getName());
-    }
+constexpr LimitTransfer kLimitReads[] = {
+    {item::func1_lo_lo_lim_local, item::func1_lo_lo_lim, item::read_func1_lo_lo_lim},
+    {item::func1_lo_lim_local, item::func1_lo_lim, item::read_func1_lo_lim},
+    {item::func1_hi_hi_lim_local, item::func1_hi_hi_lim, item::read_func1_hi_hi_lim},
+    {item::func1_hi_lim_local, item::func1_hi_lim, item::read_func1_hi_lim}};
+constexpr LimitTransfer kLimitWrites[] = {
+    {item::func1_lo_lo_lim_local, item::func1_lo_lo_lim, item::write_func1_lo_lo_lim},
+    {item::func1_lo_lim_local, item::func1_lo_lim, item::write_func1_lo_lim},
+    {item::func1_hi_lim_local, item::func1_hi_lim, item::write_func1_hi_lim},
+    {item::func1_hi_hi_lim_local, item::func1_hi_hi_lim, item::write_func1_hi_hi_lim}};
+
+// Commands go by the names of their definitions in the directory; before the directory is
+// built there are none, and no command can be sent.
+void SendCommandOf(MethodRun& run, DDObjectId command) {
+    const CDDDefinition* definition = run.calculation.definition(command);
+    if (definition == nullptr) EndMethod(-1);
+    SendCommand(run, definition->getName());
 }
 
-void ReadLimits(MethodRun& run) { SendCommands(run, kLimitReads); }
+void MoveLimit(MethodRun& run, DDObjectId from, DDObjectId to) {
+    run.services.PutValue(ItemName(to),
+                          CDDCommonVariant(run.services.GetFloatValue(ItemName(from))));
+}
 
-// The limits go to the device only while the last check found them in order. The reads come
-// after the writes: they show what the device took, and after refused writes they bring back
-// what the device holds in place of limits out of order.
+// The device's limits come into the locals only once every read went out, so that a read the
+// device refuses leaves the user's edits as they were.
+void ReadLimits(MethodRun& run) {
+    for (const LimitTransfer& limit : kLimitReads) SendCommandOf(run, limit.command);
+    for (const LimitTransfer& limit : kLimitReads) MoveLimit(run, limit.device, limit.local);
+}
+
+// The limits go to the device only while the last check found them in order, each taking the
+// user's value just before its own write, so that a write that cannot go out leaves the limits
+// after it as the device had them. The reads come after the writes: they show what the device
+// took, and after refused writes they bring back what the device holds in place of limits out
+// of order; the locals keep the user's values.
 void WriteLimits(MethodRun& run) {
-    if (run.services.GetIntegerValue(ItemName(item::loc_limit_error)) == 0)
-        SendCommands(run, kLimitWrites);
-    ReadLimits(run);
+    if (run.services.GetIntegerValue(ItemName(item::loc_limit_error)) == 0) {
+        for (const LimitTransfer& limit : kLimitWrites) {
+            MoveLimit(run, limit.local, limit.device);
+            SendCommandOf(run, limit.command);
+        }
+    }
+    for (const LimitTransfer& limit : kLimitReads) SendCommandOf(run, limit.command);
 }
 
 }  // namespace
