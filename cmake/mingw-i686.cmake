@@ -1,7 +1,6 @@
 # Cross-compiles for 32-bit Windows with the MinGW-w64 toolchain that Debian packages
 # (g++-mingw-w64-i686, binutils-mingw-w64-i686), in its POSIX-threads flavour: GoogleTest needs
-# std::mutex, which the Win32-threads flavour lacks. The thread library is linked statically
-# like the rest of the runtime.
+# std::mutex, which the Win32-threads flavour lacks.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 

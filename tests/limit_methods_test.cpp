@@ -140,11 +140,6 @@ const MethodLog kLimitReads = {
     "SendCommand(read_func1_lo_lo_lim)", "SendCommand(read_func1_lo_lim)",
     "SendCommand(read_func1_hi_hi_lim)", "SendCommand(read_func1_hi_lim)"};
 
-MethodLog Joined(MethodLog head, const MethodLog& tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
-
 Limits CurrentLimits(PluginFixture& f, const LimitIds& ids) {
     auto value = [&](DDObjectId id) { return f.host.store().CurrentValue(1, id).getDouble(); };
     return {value(ids.lowAlarm), value(ids.lowWarning), value(ids.highWarning),

@@ -113,6 +113,18 @@ TEST(MethodRun, AnAbortEndsOnlyTheBodyAndIsReportedAsMinusTwo) {
                                                          "PutResult(-2)", "GetResult", "deleted"}));
 }
 
+TEST(MethodRun, AnErrorOfTheHostEndsTheBodyAsAFailureAndItsServicesAreDeleted) {
+    AttachedPlugin<RefusingHost> plugin;
+    plugin.host.refused = "write_phys_factory_reset";
+    plugin.host.refusal = RefusingHost::Refusal::Error;
+    const DDObjectId reset = item::method_phys_factory_reset_params;
+    EXPECT_EQ(Execute(plugin, reset), -1);
+    EXPECT_EQ(plugin.host.TakeMethodLog(),
+              (MethodLog{Begin(reset), "PutValue(phys_factory_reset, 1)",
+                         "SendCommand(write_phys_factory_reset)"}));
+    EXPECT_EQ(plugin.host.servicesDeleted, 1);
+}
+
 TEST(MethodRun, WithoutAHostNothingRunsAndTheAnswerIsMinusOne) {
     PluginFixture f;
     f.calculation.Detach();

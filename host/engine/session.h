@@ -14,16 +14,18 @@ namespace ddhost {
 class Session {
   public:
     // Throws LoadError when the module cannot be used or hands out no object. The store
-    // records its calls from the directory on when asked.
-    explicit Session(const std::string& pluginPath, StoreRecording recording = StoreRecording::Off);
+    // records its calls from the directory on when asked. A host of another kind may stand in
+    // for the reference host.
+    explicit Session(const std::string& pluginPath, StoreRecording recording = StoreRecording::Off,
+                     std::unique_ptr<ReferenceHost> host = std::make_unique<ReferenceHost>());
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
     PluginLibrary& library() { return *m_library; }
     CAttributeCalculation& calculation() { return *m_calculation; }
-    ReferenceHost& host() { return m_host; }
-    ReferenceObjectStore& store() { return m_host.store(); }
+    ReferenceHost& host() { return *m_host; }
+    ReferenceObjectStore& store() { return m_host->store(); }
 
   private:
     struct DetachAndDelete {
@@ -32,7 +34,7 @@ class Session {
 
     // Declared in the order of construction; members go in reverse.
     std::unique_ptr<PluginLibrary> m_library;
-    ReferenceHost m_host;
+    std::unique_ptr<ReferenceHost> m_host;
     std::unique_ptr<CAttributeCalculation, DetachAndDelete> m_calculation;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "support/plugin_fixture.h"
@@ -21,10 +22,19 @@ inline std::string Begin(DDObjectId id, std::int32_t arg = 0, bool noAbortThrow 
            std::to_string(arg) + ", " + (noAbortThrow ? "true" : "false") + ")";
 }
 
-// The reference host, except that the device takes no command of one name.
+inline ddhost::MethodLog Joined(ddhost::MethodLog head, const ddhost::MethodLog& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+// The reference host, except that the device takes no command of one name: the services
+// answer that it was not sent, or the host throws its abort (an int) or an error of its own.
 class RefusingHost : public ddhost::ReferenceHost {
   public:
+    enum class Refusal { NotSent, Abort, Error };
     std::string refused;
+    Refusal refusal = Refusal::NotSent;
+    int servicesDeleted = 0;
 
     MethodServices* CreateMethodServices(DDContext ctx) override {
         return new Services(ctx, *this);
@@ -35,8 +45,13 @@ class RefusingHost : public ddhost::ReferenceHost {
       public:
         Services(DDContext ctx, RefusingHost& host)
             : ReferenceMethodServices(ctx, host.store(), host.methodRuns()), m_host(host) {}
+        ~Services() override { ++m_host.servicesDeleted; }
         bool SendCommand(const CStrPP& command) override {
-            return ReferenceMethodServices::SendCommand(command) && m_host.refused != command.ptr();
+            const bool sent = ReferenceMethodServices::SendCommand(command);
+            if (m_host.refused != command.ptr()) return sent;
+            if (m_host.refusal == Refusal::Abort) throw 1;
+            if (m_host.refusal == Refusal::Error) throw std::runtime_error("connection lost");
+            return false;
         }
 
       private:

@@ -1,7 +1,8 @@
 // The real module driven as a Windows host drives it: loaded by its path, its calculation object
-// attached to the reference host, the directory built, objects filled. What the module hands over
-// crosses three modules (the module, the object-model library, this program), so each check
-// compares with the same code run inside this program or with bytes known from the device.
+// attached to the reference host, the directory built, objects filled, methods run. What the
+// module hands over crosses three modules (the module, the object-model library, this program),
+// so each check compares with the same code run inside this program or with bytes known from
+// the device.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -18,11 +19,13 @@
 
 #include "engine/object_kinds.h"
 #include "engine/session.h"
+#include "support/method_runs.h"
 #include "support/temporary_directory.h"
 #include "support/trace_helpers.h"
 
 namespace {
 
+using ddhost::MethodLog;
 using ddhost::StoreCall;
 using ddhost::StoreOperation;
 
@@ -244,6 +247,74 @@ TEST_F(WindowsHost, TheDataCategoryTableMarksTheBusConfigurationOnly) {
     ASSERT_EQ(count, 638);
     for (DDObjectId id = 0; id < count; ++id)
         EXPECT_EQ(table[id], id >= 594 && id <= 620 ? 3 : 0) << id;
+}
+
+// The module's methods run against a host of this program, built with the same toolchain: what
+// the host throws from its services crosses the module's frames to the module's own handlers.
+template <class Host>
+struct ModulePlugin {
+    ddhost::Session session{PluginPath(), ddhost::StoreRecording::Off, std::make_unique<Host>()};
+    Host& host = static_cast<Host&>(session.host());
+    CAttributeCalculation& calculation = session.calculation();
+};
+
+TEST(WindowsMethods, TheHostsAbortAndItsErrorsEndTheMethodInsideTheModule) {
+    ModulePlugin<RefusingHost> plugin;
+    plugin.host.refused = "write_phys_factory_reset";
+    const DDObjectId reset = item::method_phys_factory_reset_params;
+    const MethodLog sent = {Begin(reset), "PutValue(phys_factory_reset, 1)",
+                            "SendCommand(write_phys_factory_reset)"};
+    const struct {
+        RefusingHost::Refusal refusal;
+        std::int32_t result;
+        MethodLog log;
+    } cases[] = {{RefusingHost::Refusal::NotSent, -1, Joined(sent, {"PutResult(-1)"})},
+                 {RefusingHost::Refusal::Abort, -2, Joined(sent, {"PutResult(-2)"})},
+                 {RefusingHost::Refusal::Error, -1, sent}};
+    int runs = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.refusal));
+        plugin.host.refusal = c.refusal;
+        EXPECT_EQ(Execute(plugin, reset), c.result);
+        EXPECT_EQ(plugin.host.TakeMethodLog(), c.log);
+        EXPECT_EQ(plugin.host.servicesDeleted, ++runs);
+    }
+}
+
+TEST(WindowsMethods, ALimitCheckHandsOnTheLimitsAndAnAbortAtItsMessageEndsIt) {
+    ModulePlugin<ddhost::ReferenceHost> plugin;
+    const DDObjectId check = item::meth_check_lokal_limits_local;
+    const std::pair<DDObjectId, double> limits[] = {{item::func1_lo_lo_lim_local, -10},
+                                                    {item::func1_lo_lim_local, -5},
+                                                    {item::func1_hi_lim_local, 5},
+                                                    {item::func1_hi_hi_lim_local, 4}};
+    for (const auto& [id, value] : limits)
+        plugin.host.store().SetCurrentValue(id, CDDCommonVariant(value));
+    const MethodLog checked = {
+        Begin(check),
+        "GetFloatValue(func1_lo_lo_lim_local) -> -10",
+        "GetFloatValue(func1_lo_lim_local) -> -5",
+        "GetFloatValue(func1_hi_hi_lim_local) -> 4",
+        "GetFloatValue(func1_hi_lim_local) -> 5",
+        "PutValue(loc_limit_error, 0)",
+        "PutLocal(loc_lolo, -10)",
+        "PutLocal(loc_lo, -5)",
+        "PutLocal(loc_hi, 5)",
+        "PutLocal(loc_hihi, 4)",
+        "PutValue(loc_limit_error, 1)",
+        "ShowMessage(\"Upper Limit Alarm is below Upper Limit Warning  |de|Alarmgrenze Oben "
+        "liegt unter Warngrenze Oben\")"};
+    EXPECT_EQ(Execute(plugin, check), 0);
+    MethodLog log = checked;
+    log.back() += " -> false";
+    EXPECT_EQ(plugin.host.TakeMethodLog(), log);
+
+    plugin.host.methodRuns().abortAtMessage = 1;
+    EXPECT_EQ(Execute(plugin, check), -2);
+    log = Joined(checked, {"PutResult(-2)"});
+    log[log.size() - 2] += " -> true";
+    EXPECT_EQ(plugin.host.TakeMethodLog(), log);
+    EXPECT_EQ(plugin.host.store().CurrentValue(1, item::loc_limit_error).getInt(), 1);
 }
 
 }  // namespace
