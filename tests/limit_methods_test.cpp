@@ -154,12 +154,19 @@ bool operator==(const Limits& a, const Limits& b) {
 constexpr Limits kEdited = {-20, -10, 10, 20};
 constexpr Limits kDevice = {-2, -1, 1, 2};
 
-TEST(LimitTransfer, WritingMovesEachLocalLimitIntoTheDeviceJustBeforeItsWrite) {
+// The user has edited the local limits; the device holds limits of its own.
+class LimitTransfer : public ::testing::Test {
+  protected:
+    LimitTransfer() {
+        SetLimits(f, local, kEdited);
+        SetLimits(f, device, kDevice);
+    }
     PluginFixture f;
     const LimitIds& local = kChecks[0];
     const LimitIds& device = kChecks[1];
-    SetLimits(f, local, kEdited);
-    SetLimits(f, device, kDevice);
+};
+
+TEST_F(LimitTransfer, WritingMovesEachLocalLimitIntoTheDeviceJustBeforeItsWrite) {
     const DDObjectId write = item::meth_write_limits;
     EXPECT_EQ(Execute(f, write), 0);
     EXPECT_EQ(
@@ -184,12 +191,7 @@ TEST(LimitTransfer, WritingMovesEachLocalLimitIntoTheDeviceJustBeforeItsWrite) {
     EXPECT_EQ(CurrentLimits(f, device), kDevice);
 }
 
-TEST(LimitTransfer, ReadingMovesTheDevicesLimitsIntoTheLocalsOnceEveryReadWentOut) {
-    PluginFixture f;
-    const LimitIds& local = kChecks[0];
-    const LimitIds& device = kChecks[1];
-    SetLimits(f, local, kEdited);
-    SetLimits(f, device, kDevice);
+TEST_F(LimitTransfer, ReadingMovesTheDevicesLimitsIntoTheLocalsOnceEveryReadWentOut) {
     const DDObjectId read = item::meth_read_limits;
     EXPECT_EQ(Execute(f, read), 0);
     EXPECT_EQ(f.host.TakeMethodLog(),
@@ -201,7 +203,7 @@ TEST(LimitTransfer, ReadingMovesTheDevicesLimitsIntoTheLocalsOnceEveryReadWentOu
     EXPECT_EQ(CurrentLimits(f, local), kDevice);
 }
 
-TEST(LimitTransfer, ACommandThatCannotGoOutEndsTheTransferAsAFailure) {
+TEST(LimitTransferFailure, ACommandThatCannotGoOutEndsTheTransferAsAFailure) {
     AttachedPlugin<RefusingHost> plugin;
     plugin.host.refused = "write_func1_lo_lim";
     EXPECT_EQ(Execute(plugin, item::meth_write_limits), -1);
