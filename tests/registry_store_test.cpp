@@ -125,14 +125,10 @@ TEST_F(RegistryStoreTest, ARegistrationOutlivesItsProcessAsRegistryExportText) {
     const pid_t child = Spawn([this] { return Register(); });
     ASSERT_EQ(Wait(child), 0);
     const std::unique_ptr<CInformation> info(plugin.Export<PFN_GetInformation>("GetInformation")());
-    // Keys in order, parents first, each after a blank line; values in the order written.
+    // One block after a blank line, values in the order written; the keys above it, which hold
+    // nothing of their own, are made by it.
     EXPECT_EQ(FileText(StorePath()),
               "REGEDIT4\n"
-              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n"
-              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform]\n"
-              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB]\n"
-              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB\\DTMs]\n"
-              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB\\DTMs\\E15]\n"
               "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB\\DTMs\\E15\\Kelvane / 40 / PA / "
               "V1.00.00...V1.00.01]\n"
               "\"DLLPATH\"=\"" +
@@ -416,7 +412,7 @@ TEST_F(RegistryStoreTest, ReadsExportTextAsRegeditWritesItAndTheEarlierText) {
     EXPECT_EQ(old.QueryValue("N"), (Value{4, {10, 0, 0, 0}}));
     ASSERT_TRUE(Key::LocalMachine().Create("SOFTWARE\\New").Close());
     EXPECT_EQ(FileText(StorePath()),
-              "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\n"
+              "REGEDIT4\n\n"
               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Gr\xE4t]\n\"T\"=hex(1):4a,e4,00\n"
               "\"N\"=dword:0000000a\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\New]\n\n");
 }
