@@ -79,6 +79,13 @@ std::string FailureLine(ddhost::Session& session, bool unregister) {
     }
 }
 
+// Something odd made in the store's place or beside it, and why the stand-in refuses it.
+struct Oddity {
+    const char* what;
+    std::function<void()> make;
+    const char* reason;
+};
+
 // The exit code of the child, or -1 when it did not exit by itself.
 int Wait(pid_t child) {
     int status = 0;
@@ -255,11 +262,7 @@ TEST_F(RegistryStoreTest, WritersKilledAtRandomMomentsLeaveAWholeStoreAndOneTemp
 TEST_F(RegistryStoreTest, OddFilesAreRefusedWithTheirReasonAndLeftAsTheyAre) {
     const std::filesystem::path store = StorePath();
     const std::string cut = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n\"x\"=dword:0000";
-    const struct {
-        const char* what;
-        std::function<void()> make;
-        const char* reason;
-    } odd[] = {
+    const Oddity odd[] = {
         {"FIFO", [&] { mkfifo(store.c_str(), 0600); }, "not a regular file but a FIFO"},
         {"link to an endless device", [&] { std::filesystem::create_symlink("/dev/zero", store); },
          "not a regular file but a character device"},
@@ -310,11 +313,7 @@ TEST_F(RegistryStoreTest, ALockThatIsNotARegularFileOrIsHeldFailsTheCallInBounde
     const std::string store = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Maker]\n";
     WriteFile(StorePath(), store);
     int holder = -1;
-    const struct {
-        const char* what;
-        std::function<void()> make;
-        const char* reason;
-    } locks[] = {
+    const Oddity locks[] = {
         {"FIFO", [&] { mkfifo(lock.c_str(), 0600); }, "is not a regular file but a FIFO"},
         {"link", [&] { std::filesystem::create_symlink(linked, lock); },
          "is not a regular file but a symbolic link"},
