@@ -1,10 +1,13 @@
 #pragma once
 
+#include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The machine's registry: the system's own on Windows; elsewhere a stand-in kept in one file,
@@ -13,7 +16,8 @@
 // regard to letter case; "\" separates the keys of a path.
 //
 // The stand-in writes when a key is closed: a key made by Create appears then, together with
-// every value set under it, in one change of the file. Until then only that key sees them.
+// every value set under it, in one change of the file. Until then only that key sees them, and
+// a key abandoned by an exception writes nothing.
 namespace platform::registry {
 
 // Value types, with the system's numbers.
@@ -32,6 +36,36 @@ struct Value {
     std::vector<std::uint8_t> data;
 
     friend bool operator==(const Value&, const Value&) = default;
+};
+
+struct NamedValue {
+    std::string name;
+    Value value;
+};
+
+// A name as the registry compares names: letters in lower case.
+inline std::string FoldedName(std::string_view name) {
+    std::string folded(name);
+    std::transform(folded.begin(), folded.end(), folded.begin(), [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
+    return folded;
+}
+
+// A key's values as one reading of the registry finds them: Done with the values in the
+// system's order, Missing when the key is not there, Failed when it cannot be read.
+struct KeyValues {
+    Outcome outcome = Outcome::Failed;
+    std::vector<NamedValue> values;
+
+    // The value of that name, or null.
+    const Value* Find(std::string_view name) const {
+        const std::string folded = FoldedName(name);
+        for (const NamedValue& value : values) {
+            if (FoldedName(value.name) == folded) return &value.value;
+        }
+        return nullptr;
+    }
 };
 
 // An open key, closed when the object goes. A key that failed to open is not open, and every
@@ -63,10 +97,12 @@ class Key {
     // Names in the order the system enumerates them.
     std::vector<std::string> ValueNames() const;
     std::vector<std::string> SubKeyNames() const;
+    // The key `path` below this key with its values, from one reading of the registry.
+    KeyValues ReadValues(const std::string& path) const;
 
     // Closes the key now; false when it was not open or what it held back could not be
-    // written.
-    bool Close() noexcept;
+    // written. Memory running out before anything is written throws std::bad_alloc.
+    bool Close();
 
     struct Impl;
 

@@ -1,6 +1,8 @@
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -59,6 +61,30 @@ pid_t Spawn(Work work) {
     if (child == 0) _exit(work());
     return child;
 }
+
+// A key `levels` deep below the hive.
+std::string DeepKey(std::size_t levels) {
+    std::string path = "SOFTWARE";
+    for (std::size_t level = 1; level < levels; ++level) path += "\\k";
+    return path;
+}
+
+// The line that ends `ddhost register` or `ddhost unregister`; empty when it succeeds.
+std::string FailureLine(ddhost::Session& session, bool unregister) {
+    try {
+        ddhost::RegisterCommand(session, unregister);
+        return {};
+    } catch (const ddhost::CommandError& error) {
+        return error.what();
+    }
+}
+
+// Something odd made in the store's place or beside it, and why the stand-in refuses it.
+struct Oddity {
+    const char* what;
+    std::function<void()> make;
+    const char* reason;
+};
 
 // The exit code of the child, or -1 when it did not exit by itself.
 int Wait(pid_t child) {
@@ -125,14 +151,10 @@ TEST_F(RegistryStoreTest, ARegistrationOutlivesItsProcessAsRegistryExportText) {
     const pid_t child = Spawn([this] { return Register(); });
     ASSERT_EQ(Wait(child), 0);
     const std::unique_ptr<CInformation> info(plugin.Export<PFN_GetInformation>("GetInformation")());
-    // Keys in order, parents first, each after a blank line; values in the order written.
+    // One block after a blank line, values in the order written; the keys above it, which hold
+    // nothing of their own, are made by it.
     EXPECT_EQ(FileText(StorePath()),
               "REGEDIT4\n"
-              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n"
-              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform]\n"
-              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB]\n"
-              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB\\DTMs]\n"
-              "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB\\DTMs\\E15]\n"
               "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaform\\PB\\DTMs\\E15\\Kelvane / 40 / PA / "
               "V1.00.00...V1.00.01]\n"
               "\"DLLPATH\"=\"" +
@@ -240,11 +262,7 @@ TEST_F(RegistryStoreTest, WritersKilledAtRandomMomentsLeaveAWholeStoreAndOneTemp
 TEST_F(RegistryStoreTest, OddFilesAreRefusedWithTheirReasonAndLeftAsTheyAre) {
     const std::filesystem::path store = StorePath();
     const std::string cut = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n\"x\"=dword:0000";
-    const struct {
-        const char* what;
-        std::function<void()> make;
-        const char* reason;
-    } odd[] = {
+    const Oddity odd[] = {
         {"FIFO", [&] { mkfifo(store.c_str(), 0600); }, "not a regular file but a FIFO"},
         {"link to an endless device", [&] { std::filesystem::create_symlink("/dev/zero", store); },
          "not a regular file but a character device"},
@@ -255,6 +273,12 @@ TEST_F(RegistryStoreTest, OddFilesAreRefusedWithTheirReasonAndLeftAsTheyAre) {
          "line 5 is not understood"},
         {"too large", [&] { WriteFile(store, "REGEDIT4\n" + std::string(5 << 20, '\n')); },
          "larger than the 4 MiB that a registry file may hold"},
+        {"one level too deep",
+         [&] { WriteFile(store, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\" + DeepKey(513) + "]\n"); },
+         "line 3 names a key deeper than the 512 levels a key may have"},
+        {"100,000 levels deep",
+         [&] { WriteFile(store, "DD registry 1\n[" + DeepKey(100000) + "]\n"); },
+         "line 2 names a key deeper than the 512 levels a key may have"},
     };
     ddhost::Session session(DD_PLUGIN_PATH);
     for (const auto& [what, make, reason] : odd) {
@@ -265,16 +289,11 @@ TEST_F(RegistryStoreTest, OddFilesAreRefusedWithTheirReasonAndLeftAsTheyAre) {
         const auto type = std::filesystem::symlink_status(store).type();
         const std::string text = type == std::filesystem::file_type::regular ? FileText(store) : "";
         for (const bool unregister : {false, true}) {
-            try {
-                ddhost::RegisterCommand(session, unregister);
-                ADD_FAILURE() << "no failure reported";
-            } catch (const ddhost::CommandError& error) {
-                const std::string line = error.what();
-                EXPECT_EQ(line.find('\n'), std::string::npos);
-                EXPECT_THAT(line, HasSubstr("returned 0x80040201, and HKEY_LOCAL_MACHINE\\" +
-                                            kDeviceKey + " cannot be read; registry file " +
-                                            store.string() + ": " + reason));
-            }
+            const std::string line = FailureLine(session, unregister);
+            EXPECT_EQ(line.find('\n'), std::string::npos);
+            EXPECT_THAT(line, HasSubstr("returned 0x80040201, and HKEY_LOCAL_MACHINE\\" +
+                                        kDeviceKey + " cannot be read; registry file " +
+                                        store.string() + ": " + reason));
         }
         EXPECT_EQ(std::filesystem::symlink_status(store).type(), type);
         if (type == std::filesystem::file_type::regular) {
@@ -283,6 +302,57 @@ TEST_F(RegistryStoreTest, OddFilesAreRefusedWithTheirReasonAndLeftAsTheyAre) {
         // Nothing, not even a lock, is made beside it.
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(store.parent_path()), {}), 1);
     }
+}
+
+// Nothing waits on the lock or follows it elsewhere: one that is not a regular file is refused
+// before and while a change is made, and is not made; one that another writer holds is waited
+// for a few seconds.
+TEST_F(RegistryStoreTest, ALockThatIsNotARegularFileOrIsHeldFailsTheCallInBoundedTime) {
+    const std::string lock = StorePath().string() + ".lock";
+    const std::filesystem::path linked = directory.path() / "linked";
+    const std::string store = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Maker]\n";
+    WriteFile(StorePath(), store);
+    int holder = -1;
+    const Oddity locks[] = {
+        {"FIFO", [&] { mkfifo(lock.c_str(), 0600); }, "is not a regular file but a FIFO"},
+        {"link", [&] { std::filesystem::create_symlink(linked, lock); },
+         "is not a regular file but a symbolic link"},
+        {"held",
+         [&] {
+             holder = open(lock.c_str(), O_RDONLY | O_CREAT, 0600);
+             flock(holder, LOCK_EX);
+         },
+         "is held by another writer"},
+    };
+    ddhost::Session session(DD_PLUGIN_PATH);
+    for (const auto& [what, make, reason] : locks) {
+        SCOPED_TRACE(what);
+        std::filesystem::remove(lock);
+        make();
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(FailureLine(session, false),
+                  "DllRegisterServer returned 0x80040201, and HKEY_LOCAL_MACHINE\\" + kDeviceKey +
+                      " is missing; registry file " + StorePath().string() + ": its lock " + lock +
+                      ' ' + reason);
+        const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(seconds.count(), 10);
+        std::cout << "[ figures  ] " << what << " lock: the call failed after " << seconds.count()
+                  << " s\n";
+        // The writer itself refuses it too; a held lock is not waited for twice.
+        if (holder < 0) {
+            EXPECT_EQ(Key::LocalMachine().DeleteSubKey("SOFTWARE\\Maker"), Outcome::Failed);
+        }
+        EXPECT_EQ(FileText(StorePath()), store);
+    }
+    EXPECT_FALSE(std::filesystem::exists(linked));
+    // A writer that lets go meanwhile hands the lock on.
+    std::thread release([holder] {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        close(holder);
+    });
+    EXPECT_EQ(Register(), 0);
+    release.join();
+    EXPECT_EQ(DeviceValueCount(), 5);
 }
 
 TEST_F(RegistryStoreTest, AFileThisUserCannotReadIsRefusedWithTheSystemsReason) {
@@ -376,6 +446,13 @@ TEST_F(RegistryStoreTest, ValuesReachTheStoreTogetherWhenTheKeyCloses) {
     EXPECT_TRUE(gone.SetValue("C", platform::registry::kString, "c", 2));
     EXPECT_FALSE(gone.Close());
     EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Maker"), "[SOFTWARE\\Maker]");
+    // Nor is a key made below a key deleted before it closes.
+    Key orphan = Key::LocalMachine().Open("SOFTWARE\\Maker", Access::Write).Create("Orphan");
+    ASSERT_TRUE(orphan.IsOpen());
+    EXPECT_EQ(Key::LocalMachine().DeleteSubKey("SOFTWARE\\Maker"), Outcome::Done);
+    EXPECT_TRUE(orphan.SetValue("C", platform::registry::kString, "c", 2));
+    EXPECT_FALSE(orphan.Close());
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Maker"), "(none)");
 
     // Nothing beyond the size that would be read back.
     const std::vector<std::uint8_t> huge(5 << 20, 0);
@@ -387,6 +464,24 @@ TEST_F(RegistryStoreTest, ValuesReachTheStoreTogetherWhenTheKeyCloses) {
     const std::string before = FileText(StorePath());
     EXPECT_FALSE(full.Close());
     EXPECT_EQ(FileText(StorePath()), before);
+}
+
+// Keys as deep as Windows allows are kept, each written in a block of its own only where it
+// holds something; a deeper one is not made, and a file with one is refused (see above).
+TEST_F(RegistryStoreTest, KeysUpTo512LevelsDeepAreKeptAndWrittenInProportion) {
+    const std::string deepest =
+        "[HKEY_LOCAL_MACHINE\\" + DeepKey(512) + "]\n\"V\"=dword:00000001\n";
+    WriteFile(StorePath(), "REGEDIT4\n\n" + deepest);
+    EXPECT_EQ(Register(), 0);
+    const std::string text = FileText(StorePath());
+    EXPECT_THAT(text, HasSubstr("\n\n" + deepest + "\n"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '['), 2);
+    EXPECT_EQ(Key::LocalMachine().Open(DeepKey(512), Access::Read).QueryValue("V"),
+              (Value{platform::registry::kDWord, {1, 0, 0, 0}}));
+    EXPECT_FALSE(Key::LocalMachine().Create(DeepKey(513)).IsOpen());
+    const Key parent = Key::LocalMachine().Open(DeepKey(511), Access::Write);
+    EXPECT_TRUE(parent.Create("k").IsOpen());
+    EXPECT_FALSE(parent.Create("k\\k").IsOpen());
 }
 
 TEST_F(RegistryStoreTest, ReadsExportTextAsRegeditWritesItAndTheEarlierText) {
@@ -416,7 +511,7 @@ TEST_F(RegistryStoreTest, ReadsExportTextAsRegeditWritesItAndTheEarlierText) {
     EXPECT_EQ(old.QueryValue("N"), (Value{4, {10, 0, 0, 0}}));
     ASSERT_TRUE(Key::LocalMachine().Create("SOFTWARE\\New").Close());
     EXPECT_EQ(FileText(StorePath()),
-              "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\n"
+              "REGEDIT4\n\n"
               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Gr\xE4t]\n\"T\"=hex(1):4a,e4,00\n"
               "\"N\"=dword:0000000a\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\New]\n\n");
 }

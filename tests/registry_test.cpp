@@ -27,6 +27,7 @@ namespace {
 
 using platform::registry::Access;
 using platform::registry::Key;
+using platform::registry::Outcome;
 using platform::registry::Value;
 
 constexpr char kDevicesKey[] = "SOFTWARE\\Tessaform\\PB\\DTMs";
@@ -96,6 +97,13 @@ TEST_F(RegistryTest, RegisteringTwiceLeavesOneKeyWithItsFiveValues) {
     EXPECT_EQ(device.QueryValue("TechnicalDescription")->data.size(), 14u);
     EXPECT_EQ(device.QueryValue("BottomBarStyle"), DWordValue(1));
     EXPECT_EQ(device.QueryValue("WriteNotAvailableVariablesToDevice"), DWordValue(1));
+    // All of them in one reading, found by name in any letter case.
+    const platform::registry::KeyValues read = plugins.ReadValues(kDeviceName);
+    EXPECT_EQ(read.outcome, Outcome::Done);
+    EXPECT_EQ(read.values.size(), 5u);
+    ASSERT_NE(read.Find("dllpath"), nullptr);
+    EXPECT_EQ(*read.Find("dllpath"), StringValue(path));
+    EXPECT_EQ(plugins.ReadValues("Other Device").outcome, Outcome::Missing);
 }
 
 TEST_F(RegistryTest, UnregisteringWithoutTheKeysChangesNothing) {

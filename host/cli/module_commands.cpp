@@ -98,14 +98,14 @@ platform::registry::Value StringValue(const CStrPP& text) {
     return {platform::registry::kString, {bytes, bytes + text.Length() + 1}};
 }
 
-// What is wrong with the device's key at `path` as read back; empty when it holds what the
-// plug-in reports about itself, or, without `info`, when it is not there.
+// What is wrong with the device's key at `path` as one reading of the registry finds it; empty
+// when it holds what the plug-in reports about itself, or, without `info`, when it is not there.
 std::string KeyFault(const std::string& path, CInformation* info) {
-    using platform::registry::Key;
-    const Key device = Key::LocalMachine().Open(path, platform::registry::Access::Read);
-    if (!device.IsOpen() && !device.IsMissing()) return "cannot be read";
-    if (info == nullptr) return device.IsOpen() ? "is still there" : "";
-    if (!device.IsOpen()) return "is missing";
+    using platform::registry::Outcome;
+    const auto device = platform::registry::Key::LocalMachine().ReadValues(path);
+    if (device.outcome == Outcome::Failed) return "cannot be read";
+    if (info == nullptr) return device.outcome == Outcome::Done ? "is still there" : "";
+    if (device.outcome == Outcome::Missing) return "is missing";
     const platform::registry::Value one{platform::registry::kDWord, {1, 0, 0, 0}};
     const std::pair<const char*, platform::registry::Value> expected[] = {
         {kModulePathValue, StringValue(info->GetModulePath())},
@@ -115,7 +115,7 @@ std::string KeyFault(const std::string& path, CInformation* info) {
         {kWriteNotAvailableValue, one},
     };
     for (const auto& [name, value] : expected) {
-        const auto stored = device.QueryValue(name);
+        const auto* stored = device.Find(name);
         if (!stored) return std::string("lacks the value ") + name;
         if (*stored != value) return std::string("holds another ") + name + " than the plug-in";
     }

@@ -1,5 +1,8 @@
 #include "platform/registry.h"
 
+#include <exception>
+#include <utility>
+
 #include "platform/posix/registry_file.h"
 
 namespace platform::registry {
@@ -15,7 +18,15 @@ struct Key::Impl {
           createdBelow(std::move(below)) {
         held.Create(path);
     }
-    ~Impl() { Close(); }
+    // An exception that passes by abandons the key: its writer may not have set all it meant
+    // to, so what it set goes nowhere.
+    ~Impl() {
+        if (std::uncaught_exceptions() > exceptionsAtOpen) return;
+        try {
+            Close();
+        } catch (...) {
+        }
+    }
     Impl(const Impl&) = delete;
     Impl& operator=(const Impl&) = delete;
 
@@ -43,18 +54,10 @@ struct Key::Impl {
         return tree;
     }
 
-    // Writes what is held back, in one change of the store.
-    bool Close() noexcept {
-        if (!createdBelow && Held().empty()) return true;
-        bool written = false;
-        try {
-            written = store.Update([this](Tree& tree) { return Apply(tree); });
-        } catch (...) {
-        }
-        createdBelow.reset();
-        held = Tree();
-        held.Create(path);
-        return written;
+    // Writes what is held back, in one change of the store, once.
+    bool Close() {
+        if (std::exchange(closed, true) || (!createdBelow && Held().empty())) return true;
+        return store.Update([this](Tree& tree) { return Apply(tree); });
     }
 
     StoreFile store;
@@ -64,6 +67,8 @@ struct Key::Impl {
     std::optional<std::string> createdBelow;
     // The values set and not yet written, as a key at `path`.
     Tree held;
+    bool closed = false;
+    const int exceptionsAtOpen = std::uncaught_exceptions();
 };
 
 Key::Key() = default;
@@ -137,11 +142,19 @@ std::vector<std::string> Key::SubKeyNames() const {
     return tree ? tree->SubKeyNames(m_impl->path) : std::vector<std::string>();
 }
 
-bool Key::Close() noexcept {
+KeyValues Key::ReadValues(const std::string& path) const {
+    const auto full = m_impl ? JoinKeyPath(m_impl->path, path) : std::nullopt;
+    const auto tree = full ? m_impl->View() : std::nullopt;
+    if (!tree) return {};
+    const auto* values = tree->Values(*full);
+    if (values == nullptr) return {Outcome::Missing, {}};
+    return {Outcome::Done, *values};
+}
+
+bool Key::Close() {
     if (!m_impl) return false;
-    const bool closed = m_impl->Close();
-    m_impl.reset();
-    return closed;
+    const std::unique_ptr<Impl> impl = std::move(m_impl);
+    return impl->Close();
 }
 
 std::string Problem() {
@@ -149,6 +162,7 @@ std::string Problem() {
     if (!store) return "the registry file has no place: neither DD_REGISTRY_FILE nor HOME is set";
     std::string problem = store->Read().problem;
     if (problem.empty()) problem = store->WriteProblem();
+    if (problem.empty()) problem = store->HeldLock();
     return problem.empty() ? problem : "registry file " + store->path() + ": " + problem;
 }
 

@@ -64,16 +64,17 @@ Loaded ParseEarlierText(TextLines& lines) {
     std::string_view line;
     while (lines.Next(line)) {
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            const auto path = Unescaped(line.substr(1, line.size() - 2));
-            if (!path || !JoinKeyPath({}, *path)) return lines.NotUnderstood();
-            current = *path;
+            const auto name = Unescaped(line.substr(1, line.size() - 2));
+            auto path = name ? lines.KeyPath(*name) : std::nullopt;
+            if (!path) return lines.Spoilt();
+            current = std::move(*path);
             tree.Create(current);
         } else if (!line.empty() && line.front() == '"' && !current.empty()) {
             Tree::NamedValue value;
-            if (!ParseValueLine(line, value)) return lines.NotUnderstood();
+            if (!ParseValueLine(line, value)) return lines.Spoilt();
             tree.SetValue(current, value.name, std::move(value.value));
         } else {
-            return lines.NotUnderstood();
+            return lines.Spoilt();
         }
     }
     return {std::move(tree), {}};

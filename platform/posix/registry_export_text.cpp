@@ -149,13 +149,13 @@ bool IsHive(std::string_view text) {
 }
 
 // The key path below the hive that a "[...]" line names; the empty path for the hive itself.
-std::optional<std::string> ParseKeyLine(std::string_view line) {
+std::optional<std::string> ParseKeyLine(std::string_view line, TextLines& lines) {
     if (line.size() < 2 || line.front() != '[' || line.back() != ']') return std::nullopt;
     const std::string_view name = line.substr(1, line.size() - 2);
     const std::size_t cut = name.find('\\');
     if (!IsHive(name.substr(0, cut))) return std::nullopt;
     if (cut == std::string_view::npos) return std::string();
-    return JoinKeyPath({}, std::string(name.substr(cut + 1)));
+    return lines.KeyPath(name.substr(cut + 1));
 }
 
 Loaded ParseExportText(TextLines& lines) {
@@ -165,8 +165,8 @@ Loaded ParseExportText(TextLines& lines) {
     while (lines.Next(line)) {
         if (line.empty()) continue;
         if (line.front() == '[') {
-            current = ParseKeyLine(line);
-            if (!current) return lines.NotUnderstood();
+            current = ParseKeyLine(line, lines);
+            if (!current) return lines.Spoilt();
             tree.Create(*current);
             continue;
         }
@@ -178,21 +178,25 @@ Loaded ParseExportText(TextLines& lines) {
         }
         auto value = ParseValue(joined);
         if (!current || !value || !tree.SetValue(*current, value->name, std::move(value->value)))
-            return lines.NotUnderstood();
+            return lines.Spoilt();
     }
     return {std::move(tree), {}};
 }
 
 }  // namespace
 
+// A block for each key that holds values, and for each that holds nothing at all; a key with no
+// values of its own whose subkeys have blocks is made by theirs, as regedit makes it.
 std::string ExportText(const Tree& tree) {
     std::string text(kHeader);
     text += '\n';
-    for (const auto& [folded, key] : tree.keys()) {
+    tree.Walk([&text](const std::string& path, const std::vector<Tree::NamedValue>& values,
+                      bool hasSubKeys) {
+        if (values.empty() && hasSubKeys) return;
         text += "\n[";
         text += kHive;
-        text += '\\' + key.path + "]\n";
-        for (const Tree::NamedValue& value : key.values) {
+        text += '\\' + path + "]\n";
+        for (const Tree::NamedValue& value : values) {
             if (value.name.empty())
                 text += '@';
             else
@@ -201,7 +205,7 @@ std::string ExportText(const Tree& tree) {
             AppendData(text, value.value);
             text += '\n';
         }
-    }
+    });
     text += '\n';
     return text;
 }
@@ -224,11 +228,21 @@ bool TextLines::Next(std::string_view& line) {
     m_rest.remove_prefix(std::min(end, m_rest.size() - 1) + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     ++m_number;
+    m_tooDeep = false;
     return true;
 }
 
-Loaded TextLines::NotUnderstood() const {
-    return {std::nullopt, "line " + std::to_string(m_number) + " is not understood"};
+Loaded TextLines::Spoilt() const {
+    const std::string why = m_tooDeep ? "names a key deeper than the " +
+                                            std::to_string(kDeepestKey) + " levels a key may have"
+                                      : "is not understood";
+    return {std::nullopt, "line " + std::to_string(m_number) + ' ' + why};
+}
+
+std::optional<std::string> TextLines::KeyPath(std::string_view path) {
+    auto joined = JoinKeyPath({}, std::string(path));
+    m_tooDeep = !joined && IsTooDeep(path);
+    return joined;
 }
 
 int HexDigit(char c) {

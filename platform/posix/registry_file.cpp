@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -18,6 +20,10 @@ namespace {
 
 // How many symbolic links are followed from the store's name to the file.
 constexpr int kMostLinks = 40;
+// How long a writer waits for another to finish: far longer than any change takes.
+constexpr auto kLockWait = std::chrono::seconds(5);
+// The longest pause between two tries to take the lock.
+constexpr auto kLongestPause = std::chrono::milliseconds(10);
 
 // Closes a file descriptor when it goes, which also releases a lock held through it.
 class Descriptor {
@@ -26,8 +32,8 @@ class Descriptor {
     ~Descriptor() {
         if (m_fd >= 0) close(m_fd);
     }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : m_fd(other.release()) {}
+    Descriptor& operator=(Descriptor&&) = delete;
 
     int get() const { return m_fd; }
     int release() { return std::exchange(m_fd, -1); }
@@ -57,13 +63,22 @@ std::string Directory(const std::string& path) {
     return cut == 0 ? std::string("/") : path.substr(0, cut);
 }
 
-std::string KindOf(mode_t mode) {
-    if (S_ISDIR(mode)) return "a directory";
-    if (S_ISFIFO(mode)) return "a FIFO";
-    if (S_ISCHR(mode)) return "a character device";
-    if (S_ISBLK(mode)) return "a block device";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "a special file";
+// Why a file that is not a regular one is refused.
+std::string NotRegular(mode_t mode) {
+    const char* kind = "a special file";
+    if (S_ISLNK(mode))
+        kind = "a symbolic link";
+    else if (S_ISDIR(mode))
+        kind = "a directory";
+    else if (S_ISFIFO(mode))
+        kind = "a FIFO";
+    else if (S_ISCHR(mode))
+        kind = "a character device";
+    else if (S_ISBLK(mode))
+        kind = "a block device";
+    else if (S_ISSOCK(mode))
+        kind = "a socket";
+    return std::string("not a regular file but ") + kind;
 }
 
 // The file that writes go to: `path` with symbolic links followed to their end, where the
@@ -96,8 +111,7 @@ Loaded ReadFile(const std::string& path) {
     if (file.get() < 0 && errno == ENOENT) return {Tree(), {}};
     struct stat status {};
     if (file.get() < 0 || fstat(file.get(), &status) != 0) return {std::nullopt, SystemError()};
-    if (!S_ISREG(status.st_mode))
-        return {std::nullopt, "not a regular file but " + KindOf(status.st_mode)};
+    if (!S_ISREG(status.st_mode)) return {std::nullopt, NotRegular(status.st_mode)};
     const std::string tooLarge = "larger than the " + std::to_string(kLargestStore >> 20) +
                                  " MiB that a registry file may hold";
     if (static_cast<std::uintmax_t>(status.st_size) > kLargestStore)
@@ -145,8 +159,11 @@ bool TakeOver(int fd, const struct stat& old) {
 // writer that was killed, and goes.
 std::string Temporary(const std::string& target) { return target + ".tmp"; }
 
+// Nothing is allocated once the new file is in place, so that running out of memory never
+// reports a change that was made as one that failed.
 bool Replace(const std::string& target, const std::string& text) {
     const std::string temporary = Temporary(target);
+    const std::string directoryPath = Directory(target);
     struct stat old {};
     const bool replacing = stat(target.c_str(), &old) == 0;
     Descriptor file(
@@ -160,8 +177,42 @@ bool Replace(const std::string& target, const std::string& text) {
         return false;
     }
     // The rename itself lasts once the directory has reached the disk.
-    Descriptor directory(open(Directory(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor directory(open(directoryPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.get() >= 0) fsync(directory.get());
+    return true;
+}
+
+std::string LockPath(const std::string& target) { return target + ".lock"; }
+
+// Why the lock at `path` cannot serve: it is not a regular file, and a link is not one either.
+std::string LockKindProblem(const std::string& path) {
+    struct stat status {};
+    if (lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+        return "its lock " + path + " is " + NotRegular(status.st_mode);
+    return {};
+}
+
+// The lock, opened only as a regular file, not through a link and without waiting on a FIFO;
+// not open when it cannot be.
+Descriptor OpenLock(const std::string& path, int flags) {
+    Descriptor lock(open(path.c_str(),
+                         O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | flags, 0666));
+    struct stat status {};
+    if (lock.get() >= 0 && (fstat(lock.get(), &status) != 0 || !S_ISREG(status.st_mode)))
+        return Descriptor(-1);
+    return lock;
+}
+
+// Takes the lock, waiting for another writer no longer than kLockWait.
+bool TakeLock(const Descriptor& lock) {
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    auto pause = std::chrono::milliseconds(1);
+    while (flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(pause);
+        pause = std::min(2 * pause, kLongestPause);
+    }
     return true;
 }
 
@@ -194,7 +245,18 @@ std::string StoreFile::WriteProblem() const {
     const std::string directory = Directory(*target);
     if (access(directory.c_str(), W_OK | X_OK) != 0 && errno != ENOENT)
         return "its directory " + directory + " cannot be written: " + SystemError();
-    return {};
+    return LockKindProblem(LockPath(*target));
+}
+
+std::string StoreFile::HeldLock() const {
+    std::string problem;
+    const auto target = WriteTarget(m_path, problem);
+    if (!target) return {};
+    const std::string path = LockPath(*target);
+    const Descriptor lock = OpenLock(path, 0);
+    if (lock.get() < 0 || flock(lock.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK)
+        return {};
+    return "its lock " + path + " is held by another writer";
 }
 
 bool StoreFile::Update(const std::function<bool(Tree&)>& change) const {
@@ -205,12 +267,8 @@ bool StoreFile::Update(const std::function<bool(Tree&)>& change) const {
     if (!target || (stat(target->c_str(), &status) == 0 && !S_ISREG(status.st_mode)) ||
         !MakeDirectories(Directory(*target)))
         return false;
-    const std::string lockPath = *target + ".lock";
-    Descriptor lock(open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (lock.get() < 0) return false;
-    while (flock(lock.get(), LOCK_EX) != 0) {
-        if (errno != EINTR) return false;
-    }
+    const Descriptor lock = OpenLock(LockPath(*target), O_CREAT);
+    if (lock.get() < 0 || !TakeLock(lock)) return false;
     if (unlink(Temporary(*target).c_str()) != 0 && errno != ENOENT) return false;
     auto tree = ReadFile(*target).tree;
     if (!tree) return false;

@@ -14,9 +14,10 @@ namespace platform::registry {
 inline constexpr std::size_t kLargestStore = 4 << 20;
 
 // The file that holds the registry stand-in. Only a regular file is read. Writers take turns
-// under a lock on a file beside it and replace it whole by renaming a complete new one over it,
-// so a reader sees the file before or after a change, never a part of one. Where the file is
-// a symbolic link, the link stays and its target is replaced, with the target's mode.
+// under a lock on a regular file beside it, waiting a few seconds at most for another, and
+// replace the store whole by renaming a complete new one over it, so a reader sees the file
+// before or after a change, never a part of one. Where the file is a symbolic link, the link
+// stays and its target is replaced, with the target's mode.
 class StoreFile {
   public:
     // Where the store lives, from the environment; nothing when no location can be made out.
@@ -30,9 +31,12 @@ class StoreFile {
     Loaded Read() const;
     // Why a change could not be written now; empty when nothing is known to stand in the way.
     std::string WriteProblem() const;
+    // The lock as a reason, when another writer holds it now; empty otherwise.
+    std::string HeldLock() const;
     // Runs `change` on the current tree while holding the lock, and stores the result when
-    // `change` succeeds and altered something. False when `change` fails or the store cannot
-    // be read or written.
+    // `change` succeeds and altered something. False when `change` fails, the lock cannot be
+    // taken or the store cannot be read or written. What `change` or the reading throws leaves
+    // the store as it was.
     bool Update(const std::function<bool(Tree&)>& change) const;
 
   private:

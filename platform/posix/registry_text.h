@@ -37,12 +37,16 @@ class TextLines {
     explicit TextLines(std::string_view text) : m_rest(text) {}
     // The next line, without its end and a carriage return before it; false after the last.
     bool Next(std::string_view& line);
+    // The path of a key that the line last returned names below the hive; nothing when it does
+    // not name one, and Spoilt then says why.
+    std::optional<std::string> KeyPath(std::string_view path);
     // The answer when the line last returned spoils the text.
-    Loaded NotUnderstood() const;
+    Loaded Spoilt() const;
 
   private:
     std::string_view m_rest;
     int m_number = 0;
+    bool m_tooDeep = false;
 };
 
 // The value of a hexadecimal digit of either case; -1 for another character.

@@ -125,7 +125,17 @@ std::vector<std::string> Key::SubKeyNames() const {
     });
 }
 
-bool Key::Close() noexcept {
+KeyValues Key::ReadValues(const std::string& path) const {
+    const Key key = Open(path, Access::Read);
+    if (!key.IsOpen()) return {key.IsMissing() ? Outcome::Missing : Outcome::Failed, {}};
+    KeyValues read{Outcome::Done, {}};
+    for (std::string& name : key.ValueNames()) {
+        if (auto value = key.QueryValue(name)) read.values.push_back({std::move(name), *value});
+    }
+    return read;
+}
+
+bool Key::Close() {
     if (!m_impl) return false;
     const bool closed = m_impl->Close();
     m_impl.reset();

@@ -1,6 +1,6 @@
-#include <algorithm>
 #include <cstdint>
 #include <new>
+#include <vector>
 
 #include "core/host_boundary.h"
 #include "core/info_strings.h"
@@ -12,21 +12,38 @@
 namespace {
 
 using platform::registry::Key;
+using platform::registry::NamedValue;
+using platform::registry::Value;
 
-bool SetString(const Key& key, const char* name, const CStrPP& text) {
+Value StringValue(const CStrPP& text) {
     // The stored length counts the terminating zero.
-    return key.SetValue(name, platform::registry::kString, text.ptr(),
-                        static_cast<std::size_t>(text.Length()) + 1);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.ptr());
+    return {platform::registry::kString, {bytes, bytes + text.Length() + 1}};
 }
 
-bool SetDWord(const Key& key, const char* name, std::uint32_t value) {
-    return key.SetValue(name, platform::registry::kDWord, &value, sizeof value);
+Value DWordValue(std::uint32_t value) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
+    return {platform::registry::kDWord, {bytes, bytes + sizeof value}};
 }
+
+// The device's values, in the order they are written.
+std::vector<NamedValue> DeviceValues() {
+    return {
+        {kModulePathValue, StringValue(g_strModulePath)},
+        {kDeviceTypeValue, StringValue(g_strDeviceTypeName)},
+        {kTechnicalValue, StringValue(g_strTechnicalDescription)},
+        {kBottomBarValue, DWordValue(1)},
+        {kWriteNotAvailableValue, DWordValue(1)},
+    };
+}
+
+// Thrown when a value cannot be set, which abandons the key with what was set before it.
+struct ValueRefused {};
 
 std::int32_t Status(bool done) { return done ? kSelfRegistrationDone : kSelfRegistrationFailed; }
 
 // Installers call these functions across the module's boundary; exhausted memory has a status
-// of its own.
+// of its own, and anything else thrown is the standard failure.
 template <typename Work>
 std::int32_t Guarded(Work work) noexcept {
     return AnswerOr(kSelfRegistrationFailed, [&] {
@@ -40,25 +57,22 @@ std::int32_t Guarded(Work work) noexcept {
 
 }  // namespace
 
-// Writes the device's key with every value that can be written; fails when the key cannot be
-// created or a value cannot be written.
+// Writes the device's key with its five values, or nothing. Everything the values need is made
+// before the key, so that on Windows, where each value reaches the registry when set, running
+// out of memory cannot cut the key short either.
 extern "C" DD_PLUGIN_EXPORT std::int32_t DD_PLUGIN_CALL DllRegisterServer() {
     return Guarded([] {
         const Key root = Key::LocalMachine();
         if (!root.IsOpen()) return kSelfRegistrationFailed;
         const CStrPP path = kPluginsRegistryKey + CStrPP("\\") + g_strDeviceName;
+        const std::vector<NamedValue> values = DeviceValues();
         Key device = root.Create(path.ptr());
         if (!device.IsOpen()) return kSelfRegistrationFailed;
-        const bool written[] = {
-            SetString(device, kModulePathValue, g_strModulePath),
-            SetString(device, kDeviceTypeValue, g_strDeviceTypeName),
-            SetString(device, kTechnicalValue, g_strTechnicalDescription),
-            SetDWord(device, kBottomBarValue, 1),
-            SetDWord(device, kWriteNotAvailableValue, 1),
-        };
-        const bool closed = device.Close();
-        return Status(closed && std::all_of(std::begin(written), std::end(written),
-                                            [](bool done) { return done; }));
+        for (const auto& [name, value] : values) {
+            if (!device.SetValue(name, value.type, value.data.data(), value.data.size()))
+                throw ValueRefused();
+        }
+        return Status(device.Close());
     });
 }
 

@@ -4,17 +4,26 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "allocation/failing_allocator.h"
 #include "interfaces/exports.h"
+#include "interfaces/self_registration.h"
 #include "support/plugin_fixture.h"
+#include "support/temporary_directory.h"
 
 extern "C" CAttributeCalculation* GetAttributeCalculation();
 extern "C" CInformation* GetInformation();
+extern "C" std::int32_t DllRegisterServer();
+extern "C" std::int32_t DllUnregisterServer();
 
 namespace {
 
@@ -182,6 +191,51 @@ TEST(AllocationFailure, ABuildThatRunsOutOfMemoryLeavesNoDirectory) {
             EXPECT_EQ(defined, 0) << (rebuild ? "rebuild" : "build") << ", failing allocation "
                                   << n;
         }
+    }
+}
+
+TEST(AllocationFailure, SelfRegistrationWritesTheWholeKeyOrLeavesTheStoreAsItWas) {
+    const TemporaryDirectory directory;
+    const std::filesystem::path store = directory.path() / "registry";
+    setenv("DD_REGISTRY_FILE", store.c_str(), 1);
+    const auto text = [&store] {
+        std::ostringstream read;
+        read << std::ifstream(store, std::ios::binary).rdbuf();
+        return read.str();
+    };
+    // Another maker's key, which every change keeps.
+    std::ofstream(store)
+        << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\n\"N\"=dword:00000007\n";
+    ASSERT_EQ(DllRegisterServer(), kSelfRegistrationDone);
+    const std::string registered = text();
+    ASSERT_EQ(DllUnregisterServer(), kSelfRegistrationDone);
+    const std::string unregistered = text();
+
+    const struct {
+        const char* name;
+        std::int32_t (*call)();
+        const std::string& before;
+        const std::string& after;
+    } calls[] = {
+        {"DllRegisterServer", DllRegisterServer, unregistered, registered},
+        {"DllUnregisterServer", DllUnregisterServer, registered, unregistered},
+    };
+    for (const auto& [name, call, before, after] : calls) {
+        const long allocations = ForEachAllocation([&](long n) {
+            std::ofstream(store, std::ios::binary) << before;
+            std::int32_t status = 0;
+            const Outcome outcome = RunFailing(n, [&] { status = call(); });
+            EXPECT_FALSE(outcome.threw);
+            EXPECT_EQ(status, outcome.failed ? kSelfRegistrationOutOfMemory : kSelfRegistrationDone)
+                << name << ", failing allocation " << n;
+            EXPECT_EQ(text(), status == kSelfRegistrationDone ? after : before)
+                << name << ", failing allocation " << n;
+            EXPECT_FALSE(std::filesystem::exists(store.string() + ".tmp"));
+            return outcome.failed;
+        });
+        EXPECT_GT(allocations, 0);
+        std::cout << "[ figures  ] " << name << ": " << allocations
+                  << " allocations failed in turn\n";
     }
 }
 
