@@ -42,8 +42,9 @@ std::string DefaultPluginPath() {
 enum ExitStatus : int { kDone, kRefused, kUsage, kNotLoadable, kPluginFailed };
 
 constexpr const char* kExitStatusMeanings[] = {
-    "done", "refused (an item or value, or a registration that reads back wrong)", "usage error",
+    "done", "refused (an item or value) or registration failed", "usage error",
     "plug-in not loadable", "plug-in failed"};
+static_assert(std::size(kExitStatusMeanings) == kPluginFailed + 1);
 
 std::string ExitStatusLine() {
     std::string line = "Exit status:";
