@@ -112,11 +112,13 @@ TEST_F(CommandsTest, ValidityByKindReachesTheItemsOwnFunction) {
     EXPECT_EQ(output.text, "true\n");
 }
 
-TEST_F(CommandsTest, ExecOfAVariableIsAnIllegalMethodId) {
-    const CommandOutput output = ExecCommand(session, "phys_tag_desc", {});
-    EXPECT_EQ(output.json["result"], -1);
-    EXPECT_EQ(output.json["messages"], Json({":   0,  0 : illegal method ID (execute)"}));
-    EXPECT_EQ(output.text, "result: -1\nmessage: :   0,  0 : illegal method ID (execute)\n");
+TEST_F(CommandsTest, ExecOfAnItemThatIsNoMethodRunsNothing) {
+    for (const char* item : {"phys_tag_desc", "read_phys_blk", "1", "18"}) {
+        SCOPED_TRACE(item);
+        EXPECT_THROW(ExecCommand(session, item, {}), CommandError);
+    }
+    EXPECT_EQ(session.host().servicesCreated(), 0);
+    EXPECT_TRUE(session.host().sink().messages().empty());
 }
 
 TEST_F(CommandsTest, InfoAnswersEveryQuery) {

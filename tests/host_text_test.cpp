@@ -36,6 +36,16 @@ TEST(Cp1252, RefusesWhatItCannotHold) {
     EXPECT_EQ(Utf8ToCp1252("€ ä"), "\x80 \xE4");
 }
 
+TEST(EscapedLine, EscapesControlsAndForeignBytesAndKeepsTheRest) {
+    EXPECT_EQ(EscapedLine("Gerät m³ € \\ 'x'"), "Gerät m³ € \\ 'x'");
+    EXPECT_EQ(EscapedLine(std::string_view("a\nb\tc\r\0\x1B[0m\x7F", 12)),
+              "a\\nb\\tc\\r\\x00\\x1B[0m\\x7F");
+    EXPECT_EQ(EscapedLine("\u0085\u009B"), "\\u0085\\u009B");
+    // A broken sequence costs only its own bytes; what follows is read anew.
+    EXPECT_EQ(EscapedLine("\xFF\xE4x\xC3ä\xE2\x82"), "\\xFF\\xE4x\\xC3ä\\xE2\\x82");
+    EXPECT_EQ(EscapedLine("\xED\xA0\x80"), "\\xED\\xA0\\x80");  // a surrogate
+}
+
 TEST(ParseValue, TakesIntegerThenFloatingPointThenString) {
     const CDDCommonVariant integer = ParseValue("-42");
     EXPECT_EQ(integer.getKind(), CDDCommonVariant::Integer);

@@ -51,9 +51,9 @@ struct ExecOptions {
     std::vector<std::string> parameters;
 };
 
-// Runs the item as a method; an item of another kind goes in as a method object all the same.
-// The result lists every services call in order and the value, after the run, of every
-// variable that the run wrote. The item must be in the directory.
+// Runs the method; an item of another kind is refused and nothing runs. The result lists every
+// services call in order and the value, after the run, of every variable that the run wrote. The
+// item must be in the directory.
 CommandOutput ExecCommand(Session& session, std::string_view item, const ExecOptions& options);
 
 // Every answer of the information object, and the data-category table.

@@ -46,6 +46,19 @@ std::optional<Number> ParseWhole(std::string_view text) {
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
+// The whole number in `text` within the bounds; otherwise throws Error, which says what
+// `subject` takes.
+template <class Error>
+std::int64_t WholeNumber(std::string_view text, std::string_view subject, std::int64_t minimum,
+                         std::int64_t maximum) {
+    const std::optional<std::int64_t> value = ParseWhole<std::int64_t>(text);
+    if (!value || *value < minimum || *value > maximum) {
+        throw Error(std::string(subject) + " takes a whole number from " + std::to_string(minimum) +
+                    " to " + std::to_string(maximum) + ", not " + Quoted(text));
+    }
+    return *value;
+}
+
 // Integers from the directory fit in an int; larger ones (four-byte unsigned values, time
 // stamps) are kept as floating point, which holds every whole number up to 2^53 exactly.
 constexpr std::int64_t kLargestExact = std::int64_t{1} << 53;
@@ -106,7 +119,7 @@ struct Assignment {
 Assignment SplitAssignment(std::string_view text, const char* option, const char* form) {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos || equals == 0) {
-        throw CommandError(std::string(option) + " expects " + form + ", got " + Quoted(text));
+        throw UsageError(std::string(option) + " expects " + form + ", got " + Quoted(text));
     }
     return {text.substr(0, equals), text.substr(equals + 1)};
 }
@@ -136,6 +149,18 @@ std::vector<std::string> ClosestNames(const std::vector<std::string>& names, std
     return closest;
 }
 
+std::string ClosestText(const std::vector<std::string>& names, std::string_view query) {
+    std::string text;
+    for (const std::string& name : ClosestNames(names, query))
+        text += (text.empty() ? "; closest: " : ", ") + name;
+    return text;
+}
+
+CommandError WrongKind(const CDDDefinition& definition, std::string_view takes) {
+    return CommandError(Cp1252ToUtf8(definition.name().ptr()) + " is a " +
+                        KindName(definition.getKind()) + "; " + std::string(takes));
+}
+
 const CDDObject& ResolveItem(const ReferenceObjectStore& store, std::string_view idOrName) {
     if (std::optional<DDObjectId> id = ParseWhole<DDObjectId>(idOrName)) {
         if (const CDDObject* object = store.Find(*id)) return *object;
@@ -151,12 +176,8 @@ const CDDObject& ResolveItem(const ReferenceObjectStore& store, std::string_view
         if (Lower(candidate.ptr()) == lower) return *object;
         names.push_back(Cp1252ToUtf8(candidate.ptr()));
     }
-    std::string message = "no item named " + Quoted(idOrName) + " in the directory";
-    const std::vector<std::string> closest = ClosestNames(names, idOrName);
-    for (std::size_t i = 0; i < closest.size(); ++i) {
-        message += (i == 0 ? "; closest: " : ", ") + closest[i];
-    }
-    throw CommandError(message);
+    throw CommandError("no item named " + Quoted(idOrName) + " in the directory" +
+                       ClosestText(names, idOrName));
 }
 
 CDDCommonVariant ParseValue(std::string_view text) {
@@ -175,13 +196,7 @@ CDDCommonVariant ParseValue(std::string_view text) {
 
 std::int64_t ParseWholeNumber(std::string_view text, std::string_view subject, std::int64_t minimum,
                               std::int64_t maximum) {
-    const std::optional<std::int64_t> value = ParseWhole<std::int64_t>(text);
-    if (!value || *value < minimum || *value > maximum) {
-        throw CommandError(std::string(subject) + " takes a whole number from " +
-                           std::to_string(minimum) + " to " + std::to_string(maximum) + ", not " +
-                           Quoted(text));
-    }
-    return *value;
+    return WholeNumber<UsageError>(text, subject, minimum, maximum);
 }
 
 std::int32_t ParseInteger(std::string_view text, std::string_view subject) {
@@ -220,7 +235,8 @@ CDDCommonVariant ParseVariableValue(const std::string& name, const CDDType& type
         case DD_TYPE_BIT_ENUMERATED:
         case DD_TYPE_TIME_STAMP: {
             const WholeRange range = RangeOf(type);
-            return WholeVariant(ParseWholeNumber(text, subject, range.minimum, range.maximum));
+            return WholeVariant(
+                WholeNumber<CommandError>(text, subject, range.minimum, range.maximum));
         }
     }
     return ParseValue(text);
@@ -230,10 +246,8 @@ void ApplySetting(ReferenceObjectStore& store, std::string_view setting, DDConte
     const auto [name, text] = SplitAssignment(setting, "--set", "NAME=VALUE");
     const CDDObject& item = ResolveItem(store, name);
     const CDDDefinition& definition = *item.getcDefinition();
-    if (dynamic_cast<const CDDVariable*>(&item) == nullptr) {
-        throw CommandError(Cp1252ToUtf8(definition.name().ptr()) + " is a " +
-                           KindName(definition.getKind()) + ", not a variable");
-    }
+    if (dynamic_cast<const CDDVariable*>(&item) == nullptr)
+        throw WrongKind(definition, "--set gives values to variables");
     // The type and size are the variable's attributes, which its fill gives.
     const std::unique_ptr<CDDObject> filled = store.MakeFilled(ctx, definition);
     const auto* variable = dynamic_cast<const CDDVariable*>(filled.get());

@@ -1,6 +1,7 @@
 // ddhost: drives the device plug-in the way a host engine does and shows what it answers.
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -10,6 +11,7 @@
 
 #include "cli/commands.h"
 #include "cli/item_lookup.h"
+#include "cli/text_encoding.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -36,6 +38,49 @@ std::string DefaultPluginPath() {
     return std::filesystem::exists(beside) ? beside.string() : built.string();
 }
 
+// ddhost's exit statuses; --help and the README say what each means.
+enum ExitStatus : int { kDone, kRefused, kUsage, kNotLoadable, kPluginFailed };
+
+constexpr const char* kExitStatusMeanings[] = {
+    "done", "refused (an item or value) or registration failed", "usage error",
+    "plug-in not loadable", "plug-in failed"};
+static_assert(std::size(kExitStatusMeanings) == kPluginFailed + 1);
+
+std::string ExitStatusLine() {
+    std::string line = "Exit status:";
+    for (int status = kDone; status <= kPluginFailed; ++status) {
+        line += (status == kDone ? " " : ", ") + std::to_string(status) + ' ' +
+                kExitStatusMeanings[status];
+    }
+    return line + '.';
+}
+
+// Every error is one line: what the loader, the plug-in or the user wrote may hold anything.
+int Fail(ExitStatus status, std::string_view message) {
+    std::cerr << "ddhost: " << ddhost::EscapedLine(message) << '\n';
+    return status;
+}
+
+// CLI11 finds the command missing before it complains of the words it did not take, so an
+// unknown command is the first of those words that is no option.
+std::string UsageMessage(const CLI::App& app, const CLI::ParseError& error) {
+    if (!app.get_subcommands().empty() ||
+        dynamic_cast<const CLI::RequiredError*>(&error) == nullptr)
+        return error.what();
+    std::string commands;
+    std::vector<std::string> names;
+    for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+        names.push_back(command->get_name());
+        commands += (commands.empty() ? "; the commands are " : ", ") + names.back();
+    }
+    const std::vector<std::string> words = app.remaining();
+    const auto word = std::find_if(words.begin(), words.end(),
+                                   [](const std::string& w) { return !w.starts_with('-'); });
+    if (word == words.end()) return "no command given" + commands;
+    const std::string closest = ddhost::ClosestText(names, *word);
+    return "unknown command '" + *word + "'" + (closest.empty() ? commands : closest);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,6 +88,7 @@ int main(int argc, char** argv) {
         "Loads the device plug-in as a host engine does (load, attach, build the "
         "directory) and shows what it answers."};
     app.require_subcommand(1);
+    app.footer(ExitStatusLine());
     // Options of the host may follow the command.
     app.fallthrough();
 
@@ -91,17 +137,16 @@ int main(int argc, char** argv) {
     exec->add_option("--param", execOptions.parameters,
                      "NAME=INT or NAME=@ITEM: the method's next named parameter (repeatable)")
         ->allow_extra_args(false);
+    // The numbers are read with the command line, before the plug-in is loaded.
     exec->callback([&] {
-        run = [&](auto& s) {
-            execOptions.arg = ddhost::ParseInteger(arg, "--arg");
-            for (const std::string& input : inputs)
-                execOptions.inputs.push_back(ddhost::ParseInteger(input, "--input"));
-            if (!abortAtMessage.empty()) {
-                execOptions.abortAtMessage = static_cast<int>(
-                    ddhost::ParseWholeNumber(abortAtMessage, "--abort-at-message", 1, INT32_MAX));
-            }
-            return ddhost::ExecCommand(s, item, execOptions);
-        };
+        execOptions.arg = ddhost::ParseInteger(arg, "--arg");
+        for (const std::string& input : inputs)
+            execOptions.inputs.push_back(ddhost::ParseInteger(input, "--input"));
+        if (!abortAtMessage.empty()) {
+            execOptions.abortAtMessage = static_cast<int>(
+                ddhost::ParseWholeNumber(abortAtMessage, "--abort-at-message", 1, INT32_MAX));
+        }
+        run = [&](auto& s) { return ddhost::ExecCommand(s, item, execOptions); };
     });
     app.add_subcommand("info", "every answer of the information object")->callback([&] {
         run = ddhost::InfoCommand;
@@ -113,9 +158,8 @@ int main(int argc, char** argv) {
         run = [](auto& s) { return ddhost::RegisterCommand(s, true); };
     });
 
-    CLI11_PARSE(app, argc, argv);
-
     try {
+        app.parse(argc, argv);
         ddhost::Session session(pluginPath);
         for (const std::string& setting : settings)
             ddhost::ApplySetting(session.store(), setting, ddhost::kCommandContext);
@@ -126,18 +170,20 @@ int main(int argc, char** argv) {
         } else {
             std::cout << output.text;
         }
-        return 0;
+        return kDone;
+    } catch (const CLI::Success& help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError& error) {
+        return Fail(kUsage, UsageMessage(app, error));
+    } catch (const ddhost::UsageError& error) {
+        return Fail(kUsage, error.what());
     } catch (const ddhost::LoadError& error) {
-        std::cerr << "ddhost: " << error.what() << '\n';
-        return 2;
+        return Fail(kNotLoadable, error.what());
     } catch (const ddhost::CommandError& error) {
-        std::cerr << "ddhost: " << error.what() << '\n';
-        return 1;
+        return Fail(kRefused, error.what());
     } catch (const std::exception& error) {
-        std::cerr << "ddhost: the plug-in raised an exception: " << error.what() << '\n';
-        return 3;
+        return Fail(kPluginFailed, std::string("the plug-in raised an exception: ") + error.what());
     } catch (...) {
-        std::cerr << "ddhost: the plug-in raised an exception that is not a standard one\n";
-        return 3;
+        return Fail(kPluginFailed, "the plug-in raised an exception that is not a standard one");
     }
 }

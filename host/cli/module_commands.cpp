@@ -87,8 +87,8 @@ Json DataCategories(const PluginExports& exports) {
 std::unique_ptr<CInformation> Information(Session& session) {
     std::unique_ptr<CInformation> info(session.library().exports().getInformation());
     if (info == nullptr) {
-        throw CommandError("plug-in " + session.library().path() +
-                           ": GetInformation returned no information object");
+        throw LoadError("plug-in " + session.library().path() +
+                        ": GetInformation returned no information object");
     }
     return info;
 }

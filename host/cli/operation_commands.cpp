@@ -41,11 +41,9 @@ const ValidityOperation& ChooseOperation(const CDDDefinition& definition, std::s
             return operation;
     }
     if (!as.empty()) {
-        throw CommandError("--as takes variable, menu or method, not '" + std::string(as) + "'");
+        throw UsageError("--as takes variable, menu or method, not '" + std::string(as) + "'");
     }
-    throw CommandError(Cp1252ToUtf8(definition.name().ptr()) + " is a " +
-                       KindName(definition.getKind()) +
-                       "; validity is asked of variables, menus and methods (or use --as)");
+    throw WrongKind(definition, "validity is asked of variables, menus and methods (or use --as)");
 }
 
 std::string MessagesText(const Json& messages) {
@@ -70,6 +68,7 @@ CommandOutput ValidityCommand(Session& session, std::string_view item, std::stri
 CommandOutput ExecCommand(Session& session, std::string_view item, const ExecOptions& options) {
     ReferenceObjectStore& store = session.store();
     CDDDefinition definition = *ResolveItem(store, item).getcDefinition();
+    if (definition.getKind() != DD_KIND_METHOD) throw WrongKind(definition, "exec runs methods");
     for (const std::string& parameter : options.parameters)
         definition.AddParameter(ParseParameter(store, parameter));
     // The method's definition carries the parameters, so the method is made from it.

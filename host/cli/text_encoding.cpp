@@ -1,6 +1,7 @@
 #include "cli/text_encoding.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace ddhost {
 namespace {
@@ -43,8 +44,14 @@ std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& pos) {
         c = (c << 6) | (next & 0x3F);
     }
     constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    if (c < kSmallest[extra]) return std::nullopt;
+    if (c < kSmallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
     return c;
+}
+
+std::string Escape(const char* format, unsigned value) {
+    char text[8];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
 }
 
 std::optional<unsigned char> Cp1252Byte(char32_t c) {
@@ -72,6 +79,33 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text) {
         std::optional<unsigned char> byte = Cp1252Byte(*c);
         if (!byte) return std::nullopt;
         out += static_cast<char>(*byte);
+    }
+    return out;
+}
+
+std::string EscapedLine(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const std::optional<char32_t> c = DecodeUtf8(text, pos);
+        if (!c) {
+            // Only the first byte is taken as foreign; the next may begin a valid sequence.
+            pos = start + 1;
+            out += Escape("\\x%02X", static_cast<unsigned char>(text[start]));
+        } else if (*c == '\n') {
+            out += "\\n";
+        } else if (*c == '\t') {
+            out += "\\t";
+        } else if (*c == '\r') {
+            out += "\\r";
+        } else if (*c < 0x20 || *c == 0x7F) {
+            out += Escape("\\x%02X", static_cast<unsigned>(*c));
+        } else if (*c >= 0x80 && *c <= 0x9F) {
+            out += Escape("\\u%04X", static_cast<unsigned>(*c));
+        } else {
+            out.append(text, start, pos - start);
+        }
     }
     return out;
 }

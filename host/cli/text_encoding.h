@@ -15,4 +15,8 @@ std::string Cp1252ToUtf8(std::string_view text);
 // lacks.
 std::optional<std::string> Utf8ToCp1252(std::string_view text);
 
+// The text made fit for one line of a terminal: control characters are escaped ("\n", "\t",
+// "\x1B", "\u0085") and so is every byte that is not part of valid UTF-8 ("\xFF").
+std::string EscapedLine(std::string_view text);
+
 }  // namespace ddhost
