@@ -93,11 +93,6 @@ std::unique_ptr<CInformation> Information(Session& session) {
     return info;
 }
 
-platform::registry::Value StringValue(const CStrPP& text) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.ptr());
-    return {platform::registry::kString, {bytes, bytes + text.Length() + 1}};
-}
-
 // What is wrong with the device's key at `path` as one reading of the registry finds it; empty
 // when it holds what the plug-in reports about itself, or, without `info`, when it is not there.
 std::string KeyFault(const std::string& path, CInformation* info) {
@@ -106,18 +101,11 @@ std::string KeyFault(const std::string& path, CInformation* info) {
     if (device.outcome == Outcome::Failed) return "cannot be read";
     if (info == nullptr) return device.outcome == Outcome::Done ? "is still there" : "";
     if (device.outcome == Outcome::Missing) return "is missing";
-    const platform::registry::Value one{platform::registry::kDWord, {1, 0, 0, 0}};
-    const std::pair<const char*, platform::registry::Value> expected[] = {
-        {kModulePathValue, StringValue(info->GetModulePath())},
-        {kDeviceTypeValue, StringValue(info->GetDeviceTypeName())},
-        {kTechnicalValue, StringValue(info->GetTechnicalDescription())},
-        {kBottomBarValue, one},
-        {kWriteNotAvailableValue, one},
-    };
-    for (const auto& [name, value] : expected) {
+    for (const auto& [name, value] : DeviceKeyValues(
+             info->GetModulePath(), info->GetDeviceTypeName(), info->GetTechnicalDescription())) {
         const auto* stored = device.Find(name);
-        if (!stored) return std::string("lacks the value ") + name;
-        if (*stored != value) return std::string("holds another ") + name + " than the plug-in";
+        if (!stored) return "lacks the value " + name;
+        if (*stored != value) return "holds another " + name + " than the plug-in";
     }
     return {};
 }

@@ -12,30 +12,6 @@
 namespace {
 
 using platform::registry::Key;
-using platform::registry::NamedValue;
-using platform::registry::Value;
-
-Value StringValue(const CStrPP& text) {
-    // The stored length counts the terminating zero.
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.ptr());
-    return {platform::registry::kString, {bytes, bytes + text.Length() + 1}};
-}
-
-Value DWordValue(std::uint32_t value) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
-    return {platform::registry::kDWord, {bytes, bytes + sizeof value}};
-}
-
-// The device's values, in the order they are written.
-std::vector<NamedValue> DeviceValues() {
-    return {
-        {kModulePathValue, StringValue(g_strModulePath)},
-        {kDeviceTypeValue, StringValue(g_strDeviceTypeName)},
-        {kTechnicalValue, StringValue(g_strTechnicalDescription)},
-        {kBottomBarValue, DWordValue(1)},
-        {kWriteNotAvailableValue, DWordValue(1)},
-    };
-}
 
 // Thrown when a value cannot be set, which abandons the key with what was set before it.
 struct ValueRefused {};
@@ -65,7 +41,8 @@ extern "C" DD_PLUGIN_EXPORT std::int32_t DD_PLUGIN_CALL DllRegisterServer() {
         const Key root = Key::LocalMachine();
         if (!root.IsOpen()) return kSelfRegistrationFailed;
         const CStrPP path = kPluginsRegistryKey + CStrPP("\\") + g_strDeviceName;
-        const std::vector<NamedValue> values = DeviceValues();
+        const std::vector<platform::registry::NamedValue> values =
+            DeviceKeyValues(g_strModulePath, g_strDeviceTypeName, g_strTechnicalDescription);
         Key device = root.Create(path.ptr());
         if (!device.IsOpen()) return kSelfRegistrationFailed;
         for (const auto& [name, value] : values) {
