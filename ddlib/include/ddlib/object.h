@@ -4,6 +4,7 @@
 #include "ddlib/export.h"
 #include "ddlib/persistent.h"
 #include "ddlib/strpp.h"
+#include "ddlib/unlisted_slots.h"
 
 // Base of every DD object. An object keeps its own copy of the definition it was made from.
 class DDLIB_API CDDObject : public CDDPersistent {
@@ -11,11 +12,14 @@ class DDLIB_API CDDObject : public CDDPersistent {
     explicit CDDObject(const CDDDefinition& definition);
     ~CDDObject() override;
 
-    virtual const CDDDefinition* getcDefinition() const;
-    // A new object of the same class holding a deep copy of this one.
+    // A new object of the same class holding a deep copy of this one (slot 1).
     virtual CDDObject* Clone() const = 0;
-    // The library class name, as a host shows it.
+    // The library class name, as a host shows it (slot 2).
     virtual const char* getClassName() const = 0;
+    DD_UNLISTED_SLOTS(3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23,
+                      24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34);
+    // Slot 35, where a host calls it: the definition, never null.
+    virtual const CDDDefinition* getcDefinition() const;
 
     void putAttributesAvailable(bool available);
     bool getAttributesAvailable() const { return m_attributesAvailable; }

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "ddlib/export.h"
+#include "ddlib/unlisted_slots.h"
 
 // Byte string of the object model. Texts are 8-bit and carry no encoding of their own.
 class DDLIB_API CStrPP {
@@ -18,7 +19,11 @@ class DDLIB_API CStrPP {
     CStrPP& operator=(const char* text) { return Assign(text); }
     CStrPP& operator=(CStrPP&& other) noexcept;
 
+    // A host calls these three by their slots: 14, then 37 and 38.
+    DD_UNLISTED_SLOTS(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13);
     virtual const char* GetBuffer() const;
+    DD_UNLISTED_SLOTS(15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33,
+                      34, 35, 36);
     virtual CStrPP& Assign(const CStrPP& other);
     virtual CStrPP& Assign(const char* text);
 
