@@ -1,15 +1,18 @@
 include_guard(GLOBAL)
 
-# The Windows module that a user installs carries no debug information: after each link it is
-# moved into <module>.debug beside the module, which names that file (with its checksum) so that
-# a debugger finds it there.
+# What a user installs on Windows carries no debug information. The project's own modules keep
+# theirs apart: after each link it is moved into <module>.debug beside the module, which names
+# that file (with its checksum) so that a debugger finds it there. The toolchain's runtime is
+# shipped stripped the same way, without a file beside it.
+if(NOT CMAKE_OBJCOPY)
+  message(FATAL_ERROR "objcopy is needed to strip the debug information from the Windows modules")
+endif()
+set(DD_STRIP_MODULE ${CMAKE_OBJCOPY} --strip-all)
+
 function(dd_split_debug_info target)
-  if(NOT CMAKE_OBJCOPY)
-    message(FATAL_ERROR "objcopy is needed to keep the debug information of ${target} apart")
-  endif()
   set(module $<TARGET_FILE:${target}>)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${module} ${module}.debug
-    COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${module}.debug ${module}
+    COMMAND ${DD_STRIP_MODULE} --add-gnu-debuglink=${module}.debug ${module}
     VERBATIM)
 endfunction()

@@ -113,16 +113,9 @@ TEST(MethodRun, AnAbortEndsOnlyTheBodyAndIsReportedAsMinusTwo) {
                                                          "PutResult(-2)", "GetResult", "deleted"}));
 }
 
-TEST(MethodRun, AnErrorOfTheHostEndsTheBodyAsAFailureAndItsServicesAreDeleted) {
+TEST(MethodRun, TheHostsAbortFromAnyServiceAndItsErrorsEndTheMethodAndDeleteItsServices) {
     AttachedPlugin<RefusingHost> plugin;
-    plugin.host.refused = "write_phys_factory_reset";
-    plugin.host.refusal = RefusingHost::Refusal::Error;
-    const DDObjectId reset = item::method_phys_factory_reset_params;
-    EXPECT_EQ(Execute(plugin, reset), -1);
-    EXPECT_EQ(plugin.host.TakeMethodLog(),
-              (MethodLog{Begin(reset), "PutValue(phys_factory_reset, 1)",
-                         "SendCommand(write_phys_factory_reset)"}));
-    EXPECT_EQ(plugin.host.servicesDeleted, 1);
+    ExpectEachRefusalEndsTheResetInsideThePlugin(plugin);
 }
 
 TEST(MethodRun, WithoutAHostNothingRunsAndTheAnswerIsMinusOne) {

@@ -260,25 +260,7 @@ struct ModulePlugin {
 
 TEST(WindowsMethods, TheHostsAbortAndItsErrorsEndTheMethodInsideTheModule) {
     ModulePlugin<RefusingHost> plugin;
-    plugin.host.refused = "write_phys_factory_reset";
-    const DDObjectId reset = item::method_phys_factory_reset_params;
-    const MethodLog sent = {Begin(reset), "PutValue(phys_factory_reset, 1)",
-                            "SendCommand(write_phys_factory_reset)"};
-    const struct {
-        RefusingHost::Refusal refusal;
-        std::int32_t result;
-        MethodLog log;
-    } cases[] = {{RefusingHost::Refusal::NotSent, -1, Joined(sent, {"PutResult(-1)"})},
-                 {RefusingHost::Refusal::Abort, -2, Joined(sent, {"PutResult(-2)"})},
-                 {RefusingHost::Refusal::Error, -1, sent}};
-    int runs = 0;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.refusal));
-        plugin.host.refusal = c.refusal;
-        EXPECT_EQ(Execute(plugin, reset), c.result);
-        EXPECT_EQ(plugin.host.TakeMethodLog(), c.log);
-        EXPECT_EQ(plugin.host.servicesDeleted, ++runs);
-    }
+    ExpectEachRefusalEndsTheResetInsideThePlugin(plugin);
 }
 
 TEST(WindowsMethods, ALimitCheckHandsOnTheLimitsAndAnAbortAtItsMessageEndsIt) {
