@@ -641,9 +641,9 @@ TEST(LoadedPlugin, BuildsTheDirectoryAndAnswersValidity) {
     const std::unique_ptr<CDDObject> object = session.store().Copy(165);
     auto* variable = dynamic_cast<CDDVariable*>(object.get());
     ASSERT_NE(variable, nullptr);
-    session.store().SetCurrentValue(141, CDDCommonVariant(253));
+    session.store().SetCurrentValue(1, 141, CDDCommonVariant(253));
     EXPECT_TRUE(session.calculation().CalculateVariableValidity(1, variable));
-    session.store().SetCurrentValue(141, CDDCommonVariant(24));
+    session.store().SetCurrentValue(1, 141, CDDCommonVariant(24));
     EXPECT_FALSE(session.calculation().CalculateVariableValidity(1, variable));
 
     CDDMenu menu(CDDDefinition(0, "nothing", DD_KIND_MENU));

@@ -28,10 +28,11 @@ std::string Bytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// Runs ddhost with these arguments, as given, without a shell between.
-Outcome Ddhost(std::vector<std::string> arguments) {
+// Runs ddhost with these arguments, as given, without a shell between; its standard output goes
+// to `output` when one is named.
+Outcome Ddhost(std::vector<std::string> arguments, const char* output = nullptr) {
     const TemporaryDirectory directory;
-    const std::string out = (directory.path() / "out").string();
+    const std::string out = output ? output : (directory.path() / "out").string();
     const std::string err = (directory.path() / "err").string();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -49,7 +50,7 @@ Outcome Ddhost(std::vector<std::string> arguments) {
         outcome.status = WEXITSTATUS(wait);
     }
     posix_spawn_file_actions_destroy(&actions);
-    outcome.out = Bytes(out);
+    if (output == nullptr) outcome.out = Bytes(out);
     outcome.err = Bytes(err);
     return outcome;
 }
@@ -57,6 +58,9 @@ Outcome Ddhost(std::vector<std::string> arguments) {
 constexpr int kRefused = 1;
 constexpr int kUsage = 2;
 constexpr int kNotLoadable = 3;
+constexpr int kMethodFailed = 5;
+constexpr int kMethodAborted = 6;
+constexpr int kHostFailed = 7;
 
 TEST(DdhostCommandLine, ExecRefusesAnItemThatIsNoMethodByItsKind) {
     const std::pair<const char*, const char*> items[] = {
@@ -116,6 +120,50 @@ TEST(DdhostCommandLine, RefusalsLoadFailuresAndSuccessExitApart) {
     const Outcome help = Ddhost({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("\nExit status: 0 done, 1 refused"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find(", 4 plug-in failed, 5 method failed, 6 method aborted, 7 ddhost "
+                            "failed.\n"),
+              std::string::npos)
+        << help.out;
+}
+
+// The result is shown as before, then reported in the status: a script can tell a method that
+// failed, or was aborted, from one that ran through.
+TEST(DdhostCommandLine, ExecExitsWithTheMethodsFailureOrAbort) {
+    const Outcome failed = Ddhost({"exec", "pre_write_upload_variables_2nd"});
+    EXPECT_EQ(failed.status, kMethodFailed);
+    EXPECT_EQ(failed.out.rfind("result: -1\n", 0), 0u) << failed.out;
+    EXPECT_EQ(failed.err, "");
+    const Outcome failedJson = Ddhost({"--json", "exec", "pre_write_upload_variables_2nd"});
+    EXPECT_EQ(failedJson.status, kMethodFailed);
+    EXPECT_NE(failedJson.out.find("\n  \"result\": -1,\n"), std::string::npos) << failedJson.out;
+
+    // A prompt with no answer is cancelled, which aborts the method.
+    const Outcome aborted = Ddhost({"exec", "method_phys_factory_reset_device_specific"});
+    EXPECT_EQ(aborted.status, kMethodAborted);
+    EXPECT_EQ(aborted.out.rfind("result: -2\n", 0), 0u) << aborted.out;
+
+    const Outcome done =
+        Ddhost({"exec", "method_phys_factory_reset_device_specific", "--input", "4711"});
+    EXPECT_EQ(done.status, 0);
+    EXPECT_EQ(done.out.rfind("result: 0\n", 0), 0u) << done.out;
+}
+
+// 0.100000001 and 0.1 are the same number in four bytes, so the lower limits are in order.
+TEST(DdhostCommandLine, AFourByteFloatHoldsWhatFourBytesHold) {
+    const Outcome outcome =
+        Ddhost({"exec", "meth_check_lokal_limits_local", "--set",
+                "func1_lo_lo_lim_local=0.100000001", "--set", "func1_lo_lim_local=0.1"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_NE(outcome.out.find("GetFloatValue(func1_lo_lim_local) -> 0.10000000149011612\n"),
+              std::string::npos)
+        << outcome.out;
+    EXPECT_EQ(outcome.out.find("Lower Limit"), std::string::npos) << outcome.out;
+}
+
+TEST(DdhostCommandLine, OutputThatCannotBeWrittenIsDdhostsOwnFailure) {
+    const Outcome outcome = Ddhost({"info"}, "/dev/full");
+    EXPECT_EQ(outcome.status, kHostFailed);
+    EXPECT_EQ(outcome.err, "ddhost: cannot write the output: No space left on device\n");
 }
 
 // A loader's message can quote bytes of the module, and a name can hold anything the user typed.

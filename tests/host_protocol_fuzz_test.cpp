@@ -348,7 +348,8 @@ class HostProtocolFuzzer {
         std::int32_t selectorValue = 0;
         if (rule != nullptr && Attached()) {
             selectorValue = Chance(50) ? kUserCode : AnyArgument();
-            m_attached->store().SetCurrentValue(rule->selector, CDDCommonVariant(selectorValue));
+            m_attached->store().SetCurrentValue(ctx, rule->selector,
+                                                CDDCommonVariant(selectorValue));
         }
         const CDDDefinition definition =
             DefinitionOf(id, InDirectory(id) ? KindOf(id) : operation.kind);

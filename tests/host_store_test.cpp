@@ -5,9 +5,11 @@
 
 #include <functional>
 #include <map>
+#include <stdexcept>
 
 #include "engine/call_trace.h"
 #include "engine/object_kinds.h"
+#include "engine/plugin_call.h"
 #include "engine/reference_host.h"
 
 namespace ddhost {
@@ -281,7 +283,7 @@ TEST_F(StoreTest, CurrentValueStartsAsTheDefaultAfterTheFill) {
 }
 
 TEST_F(StoreTest, EveryGetCurrentValueIsANewVariant) {
-    store().SetCurrentValue(233, CDDCommonVariant(5));
+    store().SetCurrentValue(1, 233, CDDCommonVariant(5));
     std::unique_ptr<CDDCommonVariant> first(store().GetCurrentValue(1, kDecimalPoint));
     std::unique_ptr<CDDCommonVariant> second(store().GetCurrentValue(1, kDecimalPoint));
     EXPECT_NE(first.get(), second.get());
@@ -294,10 +296,10 @@ TEST_F(StoreTest, ASetValueReplacesTheDefaultAndIsNotRecomputed) {
     calculation.scripts[233] = [](DDContext, CDDObject& o, AttributeHost&) {
         PutDefault(o, CDDCommonVariant(3));
     };
-    store().SetCurrentValue(233, CDDCommonVariant("text"));
+    store().SetCurrentValue(1, 233, CDDCommonVariant("text"));
     EXPECT_EQ(store().CurrentValue(1, 233).getString(), "text");
     EXPECT_TRUE(calculation.filled.empty());
-    store().SetCurrentValue(233, CDDCommonVariant(2.5));
+    store().SetCurrentValue(1, 233, CDDCommonVariant(2.5));
     EXPECT_DOUBLE_EQ(store().CurrentValue(1, 233).getDouble(), 2.5);
 }
 
@@ -355,6 +357,70 @@ TEST_F(StoreTest, TheStoresOwnFillsStayOutOfTheTraceAndTheRecord) {
     EXPECT_EQ(store().calls()[0].operation, StoreOperation::GetBlock);
     EXPECT_EQ(store().calls()[1].operation, StoreOperation::GetCurrentValue);
     EXPECT_EQ(ddlib::GetCallRecorder(), nullptr);
+}
+
+// A fill that gives the variable a floating-point type, with a size unless it is 0.
+ScriptedCalculation::Script FloatType(int size, double defaultValue) {
+    return [=](DDContext, CDDObject& o, AttributeHost&) {
+        auto* type = new CDDType(DD_TYPE_FLOAT);
+        if (size != 0) type->putSize(size);
+        type->putDefaultValue(CDDCommonVariant(defaultValue));
+        dynamic_cast<CDDVariable&>(o).setTypeInfo(type);
+    };
+}
+
+// What a floating-point variable of four bytes (the size given or not) holds is what four bytes
+// hold, whichever way the value came: its default, a value set, a value a method puts. One of
+// eight bytes, or of another type, holds the value as given.
+TEST_F(StoreTest, AFourByteFloatHoldsWhatFourBytesHold) {
+    const double given = 0.100000001;
+    const double single = static_cast<float>(given);
+    ASSERT_NE(given, single);
+    calculation.scripts[233] = FloatType(0, given);
+    calculation.scripts[7] = FloatType(4, 0);
+    calculation.scripts[222] = FloatType(8, given);
+    EXPECT_EQ(store().CurrentValue(1, 233).getDouble(), single);
+    EXPECT_EQ(store().CurrentValue(1, 222).getDouble(), given);
+
+    ReferenceMethodServices services(1, store(), host.methodRuns());
+    services.PutValue(CStrPP("func1_out_decimal_point"), CDDCommonVariant(0.3));
+    services.PutValue(CStrPP("func1_out_value"), CDDCommonVariant(0.3));
+    EXPECT_EQ(services.GetFloatValue(CStrPP("func1_out_decimal_point")), 0.3f);
+    EXPECT_EQ(services.GetFloatValue(CStrPP("func1_out_value")), 0.3);
+
+    store().SetCurrentValue(1, 7, CDDCommonVariant(16777217));
+    const CDDCommonVariant rounded = store().CurrentValue(1, 7);
+    EXPECT_EQ(rounded.getKind(), CDDCommonVariant::Float);
+    EXPECT_EQ(rounded.getDouble(), 16777216.0);
+    // A value that four bytes hold as it is stays as it is, and needs no fill to tell.
+    calculation.filled.clear();
+    store().SetCurrentValue(1, 7, CDDCommonVariant(16777216));
+    EXPECT_EQ(store().CurrentValue(1, 7).getKind(), CDDCommonVariant::Integer);
+    EXPECT_TRUE(calculation.filled.empty());
+}
+
+// An exception that leaves a call into the plug-in is the plug-in's, once, however deep the
+// store's own fills inside that call went.
+TEST_F(StoreTest, AnExceptionThatLeavesThePluginIsMarkedAsThePlugins) {
+    calculation.scripts[222] = [](DDContext, CDDObject&, AttributeHost&) {
+        throw std::length_error("too long");
+    };
+    calculation.scripts[18] = [](DDContext ctx, CDDObject&, AttributeHost& h) {
+        delete h.GetObjectStore()->GetCurrentValue(ctx, kOutValue);
+    };
+    calculation.scripts[233] = [](DDContext, CDDObject&, AttributeHost&) { throw 1; };
+    const auto failure = [&](DDObjectId id) -> std::string {
+        const std::unique_ptr<CDDObject> object = store().Copy(id);
+        try {
+            Calculate(calculation, 1, *object);
+        } catch (const PluginError& error) {
+            return error.what();
+        }
+        return "none";
+    };
+    EXPECT_EQ(failure(222), "the plug-in raised an exception: too long");
+    EXPECT_EQ(failure(18), "the plug-in raised an exception: too long");
+    EXPECT_EQ(failure(233), "the plug-in raised an exception that is not a standard one");
 }
 
 TEST_F(StoreTest, WithoutACalculationObjectsStayBare) {

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "cli/item_lookup.h"
 #include "cli/text_encoding.h"
 #include "cli/text_output.h"
+#include "support/comma_decimal_locale.h"
 
 namespace ddhost {
 namespace {
@@ -60,6 +63,46 @@ TEST(ParseValue, TakesIntegerThenFloatingPointThenString) {
     EXPECT_EQ(ParseValue("").getKind(), CDDCommonVariant::String);
     EXPECT_EQ(ParseValue("Gerät").getString(), "Ger\xE4t");
     EXPECT_THROW(ParseValue("Ā"), CommandError);
+}
+
+// A size of 0 or less leaves no room for a value (and no width to shift by): refused in one line.
+// A size past eight bytes is as wide as the host tells whole numbers apart.
+TEST(ParseVariableValue, AVariableOfNoSizeHoldsNoValue) {
+    for (enumDDVariableType code : {DD_TYPE_INTEGER, DD_TYPE_UNSIGNED, DD_TYPE_STRING}) {
+        for (int size : {0, -1, INT_MIN}) {
+            SCOPED_TRACE(testing::Message() << code << " of " << size);
+            CDDType type(code);
+            type.putSize(size);
+            try {
+                ParseVariableValue("v", type, "");
+                ADD_FAILURE() << "taken";
+            } catch (const CommandError& error) {
+                const std::string message = error.what();
+                EXPECT_EQ(message.rfind("--set: v, a ", 0), 0u) << message;
+                EXPECT_TRUE(message.ends_with(", holds no value")) << message;
+            }
+        }
+    }
+    CDDType wide(DD_TYPE_INTEGER);
+    wide.putSize(16);
+    EXPECT_EQ(ParseVariableValue("v", wide, "-36028797018963968").getDouble(), -0x1p55);
+    EXPECT_THROW(ParseVariableValue("v", wide, "36028797018963968"), CommandError);
+}
+
+// The host reads and writes numbers alike under a locale whose decimal separator is a comma.
+TEST(HostNumbers, DoNotDependOnTheLocale) {
+    DD_UNDER_COMMA_DECIMAL_LOCALE(german);
+    const CDDCommonVariant parsed = ParseValue("2.5");
+    EXPECT_EQ(parsed.getKind(), CDDCommonVariant::Float);
+    EXPECT_EQ(parsed.getDouble(), 2.5);
+    EXPECT_EQ(ParseValue("2,5").getKind(), CDDCommonVariant::String);
+    const CDDType single(DD_TYPE_FLOAT);
+    EXPECT_EQ(ParseVariableValue("v", single, "-0.1").getDouble(), -0.1);
+    EXPECT_THROW(ParseVariableValue("v", single, "0,1"), CommandError);
+    EXPECT_EQ(RenderText({{"max", Describe(CDDCommonVariant(1.5))},
+                          {"min", Describe(CDDCommonVariant(0.1))}}),
+              "max: 1.5\nmin: 0.1\n");
+    EXPECT_EQ(EscapedLine("\x1B\xFF\u0085"), "\\x1B\\xFF\\u0085");
 }
 
 TEST(ClosestNames, PrefixesComeFirstThenNearNames) {

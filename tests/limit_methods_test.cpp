@@ -207,13 +207,16 @@ TEST(LimitTransferFailure, ACommandThatCannotGoOutEndsTheTransferAsAFailure) {
     AttachedPlugin<RefusingHost> plugin;
     plugin.host.refused = "write_func1_lo_lim";
     EXPECT_EQ(Execute(plugin, item::meth_write_limits), -1);
+    // The defaults, -3e+38, as the 4-byte floats hold them.
+    const std::string low = "-3.0000000054977558e+38";
     EXPECT_EQ(
         plugin.host.TakeMethodLog(),
         (MethodLog{Begin(item::meth_write_limits), "GetIntegerValue(loc_limit_error) -> 0",
-                   "GetFloatValue(func1_lo_lo_lim_local) -> -3e+38",
-                   "PutValue(func1_lo_lo_lim, -3e+38)", "SendCommand(write_func1_lo_lo_lim)",
-                   "GetFloatValue(func1_lo_lim_local) -> -3e+38", "PutValue(func1_lo_lim, -3e+38)",
-                   "SendCommand(write_func1_lo_lim)", "PutResult(-1)"}));
+                   "GetFloatValue(func1_lo_lo_lim_local) -> " + low,
+                   "PutValue(func1_lo_lo_lim, " + low + ")", "SendCommand(write_func1_lo_lo_lim)",
+                   "GetFloatValue(func1_lo_lim_local) -> " + low,
+                   "PutValue(func1_lo_lim, " + low + ")", "SendCommand(write_func1_lo_lim)",
+                   "PutResult(-1)"}));
 
     // The locals keep the user's values when the device's cannot all be read.
     plugin.host.refused = "read_func1_hi_lim";

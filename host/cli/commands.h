@@ -13,10 +13,15 @@ namespace ddhost {
 // The host value that ddhost hands to every calculate, validity and execute operation.
 inline constexpr DDContext kCommandContext = 1;
 
-// What a command produced: the JSON result and its readable text.
+// The result of a method whose run was aborted.
+inline constexpr std::int32_t kMethodAborted = -2;
+
+// What a command produced: the JSON result and its readable text, and for `exec` the method's
+// result, which ddhost's exit status reports.
 struct CommandOutput {
     Json json;
     std::string text;
+    std::int32_t methodResult = 0;
 };
 
 // The messages the sink has received, as UTF-8 texts; the sink starts empty again.

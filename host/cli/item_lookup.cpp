@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "cli/text_encoding.h"
+#include "engine/held_value.h"
 #include "engine/object_kinds.h"
 
 namespace ddhost {
@@ -75,11 +76,9 @@ struct WholeRange {
     std::int64_t maximum;
 };
 
-// A variable without a size holds four bytes; a time stamp eight.
+// The whole numbers that a variable of the type holds; its size is at least one byte.
 WholeRange RangeOf(const CDDType& type) {
-    const bool timeStamp = type.getType() == DD_TYPE_TIME_STAMP;
-    const int size = type.hasSize() ? type.getSize() : (timeStamp ? 8 : 4);
-    const int bits = 8 * std::min(size, 7);
+    const int bits = 8 * std::min(HeldSize(type), 7);
     if (type.getType() == DD_TYPE_INTEGER) {
         const std::int64_t half = std::int64_t{1} << (bits - 1);
         return {-half, half - 1};
@@ -208,6 +207,7 @@ std::int32_t ParseInteger(std::string_view text, std::string_view subject) {
 CDDCommonVariant ParseVariableValue(const std::string& name, const CDDType& type,
                                     std::string_view text) {
     const std::string subject = "--set: " + name + ", " + TypeText(type) + ",";
+    if (HeldSize(type) <= 0) throw CommandError(subject + " holds no value");
     switch (type.getType()) {
         case DD_TYPE_FLOAT: {
             const std::optional<double> value = ParseWhole<double>(text);
@@ -253,7 +253,7 @@ void ApplySetting(ReferenceObjectStore& store, std::string_view setting, DDConte
     const auto* variable = dynamic_cast<const CDDVariable*>(filled.get());
     const CDDType* type = variable ? variable->getTypeInfo() : nullptr;
     store.SetCurrentValue(
-        definition.getID(),
+        ctx, definition.getID(),
         type ? ParseVariableValue(Cp1252ToUtf8(definition.name().ptr()), *type, text)
              : ParseValue(text));
 }

@@ -51,8 +51,9 @@ std::int32_t ParseInteger(std::string_view text, std::string_view subject);
 
 // The value that `text` gives the variable `name` of this type, checked against the type and
 // its size: a whole number that the integer types hold, a finite number that a
-// single-precision float holds, a text of no more characters than the size. Throws
-// CommandError with one line that names the variable and what it takes.
+// single-precision float holds, a text of no more characters than the size. A variable whose
+// size is 0 or less holds no value. Throws CommandError with one line that names the variable
+// and what it takes.
 CDDCommonVariant ParseVariableValue(const std::string& name, const CDDType& type,
                                     std::string_view text);
 

@@ -2,16 +2,20 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <new>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/item_lookup.h"
 #include "cli/text_encoding.h"
+#include "engine/plugin_call.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -30,25 +34,42 @@ std::filesystem::path ExecutableDirectory() {
 #endif
 }
 
-// The plug-in this build produced; failing that, the one beside the executable.
+bool Exists(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+// The plug-in this build produced; failing that, the one beside the executable. A path that
+// cannot be looked at counts as missing: --plugin may name another.
 std::string DefaultPluginPath() {
     const std::filesystem::path built = DDHOST_DEFAULT_PLUGIN;
-    if (std::filesystem::exists(built)) return built.string();
+    if (Exists(built)) return built.string();
     const std::filesystem::path beside = ExecutableDirectory() / DDHOST_PLUGIN_FILE_NAME;
-    return std::filesystem::exists(beside) ? beside.string() : built.string();
+    return Exists(beside) ? beside.string() : built.string();
 }
 
 // ddhost's exit statuses; --help and the README say what each means.
-enum ExitStatus : int { kDone, kRefused, kUsage, kNotLoadable, kPluginFailed };
+enum ExitStatus : int {
+    kDone,
+    kRefused,
+    kUsage,
+    kNotLoadable,
+    kPluginFailed,
+    kMethodFailed,
+    kMethodAborted,
+    kHostFailed
+};
 
 constexpr const char* kExitStatusMeanings[] = {
-    "done", "refused (an item or value) or registration failed", "usage error",
-    "plug-in not loadable", "plug-in failed"};
-static_assert(std::size(kExitStatusMeanings) == kPluginFailed + 1);
+    "done",           "refused (an item or value) or registration failed",
+    "usage error",    "plug-in not loadable",
+    "plug-in failed", "method failed",
+    "method aborted", "ddhost failed"};
+static_assert(std::size(kExitStatusMeanings) == kHostFailed + 1);
 
 std::string ExitStatusLine() {
     std::string line = "Exit status:";
-    for (int status = kDone; status <= kPluginFailed; ++status) {
+    for (int status = kDone; status <= kHostFailed; ++status) {
         line += (status == kDone ? " " : ", ") + std::to_string(status) + ' ' +
                 kExitStatusMeanings[status];
     }
@@ -57,8 +78,28 @@ std::string ExitStatusLine() {
 
 // Every error is one line: what the loader, the plug-in or the user wrote may hold anything.
 int Fail(ExitStatus status, std::string_view message) {
-    std::cerr << "ddhost: " << ddhost::EscapedLine(message) << '\n';
-    return status;
+    try {
+        std::cerr << "ddhost: " << ddhost::EscapedLine(message) << '\n';
+        return status;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "ddhost: out of memory\n";
+        return kHostFailed;
+    }
+}
+
+// The status that reports how the method's run ended.
+ExitStatus MethodStatus(std::int32_t result) {
+    if (result == 0) return kDone;
+    return result == ddhost::kMethodAborted ? kMethodAborted : kMethodFailed;
+}
+
+// Output that cannot be written is a failure of ddhost's own.
+void Write(const std::string& text) {
+    errno = 0;
+    if (!(std::cout << text).flush()) {
+        throw std::system_error(errno != 0 ? errno : EIO, std::generic_category(),
+                                "cannot write the output");
+    }
 }
 
 // CLI11 finds the command missing before it complains of the words it did not take, so an
@@ -81,9 +122,7 @@ std::string UsageMessage(const CLI::App& app, const CLI::ParseError& error) {
     return "unknown command '" + *word + "'" + (closest.empty() ? commands : closest);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     CLI::App app{
         "Loads the device plug-in as a host engine does (load, attach, build the "
         "directory) and shows what it answers."};
@@ -164,13 +203,9 @@ int main(int argc, char** argv) {
         for (const std::string& setting : settings)
             ddhost::ApplySetting(session.store(), setting, ddhost::kCommandContext);
         const ddhost::CommandOutput output = run(session);
-        if (json) {
-            std::cout << output.json.dump(2, ' ', false, ddhost::Json::error_handler_t::replace)
-                      << '\n';
-        } else {
-            std::cout << output.text;
-        }
-        return kDone;
+        Write(json ? output.json.dump(2, ' ', false, ddhost::Json::error_handler_t::replace) + '\n'
+                   : output.text);
+        return MethodStatus(output.methodResult);
     } catch (const CLI::Success& help) {
         return app.exit(help);
     } catch (const CLI::ParseError& error) {
@@ -181,9 +216,23 @@ int main(int argc, char** argv) {
         return Fail(kNotLoadable, error.what());
     } catch (const ddhost::CommandError& error) {
         return Fail(kRefused, error.what());
+    } catch (const ddhost::PluginError& error) {
+        return Fail(kPluginFailed, error.what());
+    }
+}
+
+}  // namespace
+
+// Everything ddhost does, the default plug-in path and the command line's own set-up included,
+// runs inside the handlers: what is left after the plug-in's failures is ddhost's own.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return Fail(kHostFailed, "out of memory");
     } catch (const std::exception& error) {
-        return Fail(kPluginFailed, std::string("the plug-in raised an exception: ") + error.what());
+        return Fail(kHostFailed, error.what());
     } catch (...) {
-        return Fail(kPluginFailed, "the plug-in raised an exception that is not a standard one");
+        return Fail(kHostFailed, "an exception that is not a standard one");
     }
 }

@@ -5,6 +5,7 @@
 #include "cli/item_lookup.h"
 #include "cli/text_encoding.h"
 #include "cli/text_output.h"
+#include "engine/plugin_call.h"
 #include "interfaces/self_registration.h"
 #include "platform/registry.h"
 
@@ -18,28 +19,32 @@ constexpr std::int32_t kLastExtendedRole = 10007;
 constexpr std::int32_t kLastSelector = 2;
 
 Json Answers(CInformation& info) {
+    // Each answer is the plug-in's; the JSON made of them is ddhost's own.
+    const auto ask = [&info](auto query, auto... arguments) {
+        return IntoPlugin([&] { return (info.*query)(arguments...); });
+    };
     Json json;
-    json["interfaceVersion"] = info.GetInterfaceVersion();
-    json["manufacturerId"] = info.GetManufacturerId();
-    json["manufacturerIconId"] = info.GetManufacturerIconId();
-    json["manufacturerBitmapId"] = info.GetManufacturerBitmapId();
-    json["manufacturerName"] = Describe(info.GetManufacturerName());
-    json["identNumber"] = info.GetIdentNumber();
-    json["deviceIconId"] = info.GetDeviceIconId();
-    json["deviceBitmapId"] = info.GetDeviceBitmapId();
-    json["deviceName"] = Describe(info.GetDeviceName());
-    json["deviceTypeName"] = Describe(info.GetDeviceTypeName());
-    json["deviceTypeCode"] = info.GetDeviceTypeCode();
-    json["helpFileName"] = Describe(info.GetHelpFileName());
+    json["interfaceVersion"] = ask(&CInformation::GetInterfaceVersion);
+    json["manufacturerId"] = ask(&CInformation::GetManufacturerId);
+    json["manufacturerIconId"] = ask(&CInformation::GetManufacturerIconId);
+    json["manufacturerBitmapId"] = ask(&CInformation::GetManufacturerBitmapId);
+    json["manufacturerName"] = Describe(ask(&CInformation::GetManufacturerName));
+    json["identNumber"] = ask(&CInformation::GetIdentNumber);
+    json["deviceIconId"] = ask(&CInformation::GetDeviceIconId);
+    json["deviceBitmapId"] = ask(&CInformation::GetDeviceBitmapId);
+    json["deviceName"] = Describe(ask(&CInformation::GetDeviceName));
+    json["deviceTypeName"] = Describe(ask(&CInformation::GetDeviceTypeName));
+    json["deviceTypeCode"] = ask(&CInformation::GetDeviceTypeCode);
+    json["helpFileName"] = Describe(ask(&CInformation::GetHelpFileName));
 
     Json& roles = json["standardItemNames"] = Json::object();
     auto role = [&](std::int32_t id) {
-        roles[std::to_string(id)] = Describe(info.GetStandardItemName(id));
+        roles[std::to_string(id)] = Describe(ask(&CInformation::GetStandardItemName, id));
     };
     for (std::int32_t id = 0; id <= kLastRole; ++id) role(id);
     for (std::int32_t id = kFirstExtendedRole; id <= kLastExtendedRole; ++id) role(id);
 
-    const CStrPP list = info.GetMappedItemList();
+    const CStrPP list = ask(&CInformation::GetMappedItemList);
     json["mappedItemList"] = Describe(list);
     // The value of every listed key; with no keys, the answer for the empty key.
     Json& values = json["mappedItemValues"] = Json::object();
@@ -47,22 +52,24 @@ Json Answers(CInformation& info) {
     for (std::size_t start = 0;;) {
         const std::size_t comma = keys.find(',', start);
         const CStrPP key(keys.substr(start, comma - start).c_str());
-        values[Describe(key).get<std::string>()] = Describe(info.GetMappedItemValue(key));
+        values[Describe(key).get<std::string>()] =
+            Describe(ask(&CInformation::GetMappedItemValue, key));
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
 
     Json& special = json["specialItemNames"] = Json::object();
     for (std::int32_t selector = 0; selector <= kLastSelector; ++selector) {
-        special[std::to_string(selector)] = Describe(info.GetSpecialItemName(selector));
+        special[std::to_string(selector)] =
+            Describe(ask(&CInformation::GetSpecialItemName, selector));
     }
-    json["moduleBasePath"] = Describe(info.GetModuleBasePath());
-    json["modulePath"] = Describe(info.GetModulePath());
-    json["versionLabel"] = Describe(info.GetVersionLabel());
-    json["generatorVersion"] = Describe(info.GetGeneratorVersion());
-    json["dtmVersion"] = Describe(info.GetDtmVersion());
-    json["technicalDescription"] = Describe(info.GetTechnicalDescription());
-    json["buildDate"] = Describe(info.GetBuildDate());
+    json["moduleBasePath"] = Describe(ask(&CInformation::GetModuleBasePath));
+    json["modulePath"] = Describe(ask(&CInformation::GetModulePath));
+    json["versionLabel"] = Describe(ask(&CInformation::GetVersionLabel));
+    json["generatorVersion"] = Describe(ask(&CInformation::GetGeneratorVersion));
+    json["dtmVersion"] = Describe(ask(&CInformation::GetDtmVersion));
+    json["technicalDescription"] = Describe(ask(&CInformation::GetTechnicalDescription));
+    json["buildDate"] = Describe(ask(&CInformation::GetBuildDate));
     return json;
 }
 
@@ -70,7 +77,7 @@ Json Answers(CInformation& info) {
 Json DataCategories(const PluginExports& exports) {
     const std::uint16_t* table = nullptr;
     std::int32_t count = 0;
-    exports.getAttributeCalcDataCategory(&table, &count);
+    IntoPlugin([&] { exports.getAttributeCalcDataCategory(&table, &count); });
     Json json = {{"count", count}};
     if (table == nullptr) {
         json["nonZero"] = nullptr;
@@ -85,7 +92,7 @@ Json DataCategories(const PluginExports& exports) {
 
 // Deleted through its virtual destructor before the module can close.
 std::unique_ptr<CInformation> Information(Session& session) {
-    std::unique_ptr<CInformation> info(session.library().exports().getInformation());
+    std::unique_ptr<CInformation> info(IntoPlugin(session.library().exports().getInformation));
     if (info == nullptr) {
         throw LoadError("plug-in " + session.library().path() +
                         ": GetInformation returned no information object");

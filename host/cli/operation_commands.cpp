@@ -2,6 +2,7 @@
 #include "cli/item_lookup.h"
 #include "cli/text_encoding.h"
 #include "engine/object_kinds.h"
+#include "engine/plugin_call.h"
 
 namespace ddhost {
 namespace {
@@ -23,7 +24,8 @@ struct ValidityOperation {
 template <class T, bool (CAttributeCalculation::*Operation)(DDContext, T*)>
 bool AskValidity(Session& session, const CDDDefinition& definition) {
     std::unique_ptr<T> object = ObjectAs<T>(session.store(), definition);
-    return (session.calculation().*Operation)(kCommandContext, object.get());
+    return IntoPlugin(
+        [&] { return (session.calculation().*Operation)(kCommandContext, object.get()); });
 }
 
 constexpr ValidityOperation kValidityOperations[] = {
@@ -79,8 +81,10 @@ CommandOutput ExecCommand(Session& session, std::string_view item, const ExecOpt
     runs.abortAtMessage = options.abortAtMessage;
     runs.messagesShown = 0;
     runs.written.clear();
-    const std::int32_t result = session.calculation().ExecuteMethod(
-        kCommandContext, method.get(), options.arg, options.noAbortThrow);
+    const std::int32_t result = IntoPlugin([&] {
+        return session.calculation().ExecuteMethod(kCommandContext, method.get(), options.arg,
+                                                   options.noAbortThrow);
+    });
 
     Json services = Json::array();
     std::string text = "result: " + std::to_string(result) + '\n';
@@ -101,7 +105,7 @@ CommandOutput ExecCommand(Session& session, std::string_view item, const ExecOpt
                  {"services", services},
                  {"messages", TakeMessages(session)},
                  {"values", values}};
-    return {json, text + MessagesText(json["messages"])};
+    return {json, text + MessagesText(json["messages"]), result};
 }
 
 }  // namespace ddhost

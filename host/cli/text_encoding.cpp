@@ -1,7 +1,6 @@
 #include "cli/text_encoding.h"
 
 #include <cstdint>
-#include <cstdio>
 
 namespace ddhost {
 namespace {
@@ -48,9 +47,11 @@ std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& pos) {
     return c;
 }
 
-std::string Escape(const char* format, unsigned value) {
-    char text[8];
-    std::snprintf(text, sizeof text, format, value);
+// "\x1B", "\u0085": the prefix, then the value in `digits` upper-case hex digits.
+std::string Escape(const char* prefix, char32_t value, int digits) {
+    std::string text(prefix);
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        text += "0123456789ABCDEF"[(value >> shift) & 0xF];
     return text;
 }
 
@@ -92,7 +93,7 @@ std::string EscapedLine(std::string_view text) {
         if (!c) {
             // Only the first byte is taken as foreign; the next may begin a valid sequence.
             pos = start + 1;
-            out += Escape("\\x%02X", static_cast<unsigned char>(text[start]));
+            out += Escape("\\x", static_cast<unsigned char>(text[start]), 2);
         } else if (*c == '\n') {
             out += "\\n";
         } else if (*c == '\t') {
@@ -100,9 +101,9 @@ std::string EscapedLine(std::string_view text) {
         } else if (*c == '\r') {
             out += "\\r";
         } else if (*c < 0x20 || *c == 0x7F) {
-            out += Escape("\\x%02X", static_cast<unsigned>(*c));
+            out += Escape("\\x", *c, 2);
         } else if (*c >= 0x80 && *c <= 0x9F) {
-            out += Escape("\\u%04X", static_cast<unsigned>(*c));
+            out += Escape("\\u", *c, 4);
         } else {
             out.append(text, start, pos - start);
         }

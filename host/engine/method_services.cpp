@@ -56,7 +56,7 @@ void ReferenceMethodServices::PutValue(const CStrPP& variable, const CDDCommonVa
     Log(Call("PutValue", std::string(variable.ptr()) + ", " + ValueText(value)));
     const DDObjectId id = VariableId(variable);
     if (id == 0) return;
-    m_store.SetCurrentValue(id, value);
+    m_store.SetCurrentValue(m_ctx, id, value);
     if (std::find(m_runs.written.begin(), m_runs.written.end(), id) == m_runs.written.end())
         m_runs.written.push_back(id);
 }

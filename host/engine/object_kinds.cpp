@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <typeinfo>
 
+#include "engine/plugin_call.h"
+
 namespace ddhost {
 namespace {
 
@@ -83,14 +85,7 @@ const KindRow* FindRow(enumDDObjectKind kind) {
     return &kKinds[kRowOfKind[value]];
 }
 
-}  // namespace
-
-std::unique_ptr<CDDObject> MakeObject(const CDDDefinition& definition) {
-    const KindRow* row = FindRow(definition.getKind());
-    return row ? row->make(definition) : nullptr;
-}
-
-CDDObject* Calculate(CAttributeCalculation& calculation, DDContext ctx, CDDObject& object) {
+CDDObject* CalculateByClass(CAttributeCalculation& calculation, DDContext ctx, CDDObject& object) {
     // The definition's kind names the class; an object of another class than its kind names, or
     // of a class derived from it, is sorted out below.
     const KindRow* named = FindRow(object.getcDefinition()->getKind());
@@ -105,6 +100,17 @@ CDDObject* Calculate(CAttributeCalculation& calculation, DDContext ctx, CDDObjec
         return calculation.CalculateAttributes(ctx, variable);
     }
     return calculation.CalculateAttributes(ctx, &object);
+}
+
+}  // namespace
+
+std::unique_ptr<CDDObject> MakeObject(const CDDDefinition& definition) {
+    const KindRow* row = FindRow(definition.getKind());
+    return row ? row->make(definition) : nullptr;
+}
+
+CDDObject* Calculate(CAttributeCalculation& calculation, DDContext ctx, CDDObject& object) {
+    return IntoPlugin([&] { return CalculateByClass(calculation, ctx, object); });
 }
 
 std::string KindName(enumDDObjectKind kind) {

@@ -34,7 +34,7 @@ std::unique_ptr<T> Narrow(std::unique_ptr<CDDObject> object, const CDDDefinition
 std::unique_ptr<CDDObject> MakeObject(const CDDDefinition& definition);
 
 // Hands the object to the calculate operation declared for its class and returns what the
-// plug-in returns.
+// plug-in returns; an exception that leaves the plug-in comes out as a PluginError.
 CDDObject* Calculate(CAttributeCalculation& calculation, DDContext ctx, CDDObject& object);
 
 // "variable", "command", ...; "kind N" for a value that names no kind.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/call_trace.h"
+#include "engine/held_value.h"
 #include "engine/object_kinds.h"
 
 namespace ddhost {
@@ -216,15 +217,22 @@ void ReferenceObjectStore::FillInternally(DDContext ctx, CDDObject& object) {
     Calculate(*m_calculation, ctx, object);
 }
 
+std::unique_ptr<CDDVariable> ReferenceObjectStore::FilledVariable(DDContext ctx,
+                                                                  DDObjectId variable) {
+    std::unique_ptr<CDDObject> object = Copy(variable);
+    if (dynamic_cast<CDDVariable*>(object.get()) == nullptr) return nullptr;
+    FillInternally(ctx, *object);
+    return std::unique_ptr<CDDVariable>(static_cast<CDDVariable*>(object.release()));
+}
+
 CDDCommonVariant ReferenceObjectStore::DefaultValue(DDContext ctx, DDObjectId variable) {
     if (ScopedMark::Marked(m_computingDefault, variable)) return CDDCommonVariant(0);
     ScopedMark mark(m_computingDefault, variable);
-    std::unique_ptr<CDDObject> object = Copy(variable);
-    auto* filled = dynamic_cast<CDDVariable*>(object.get());
+    const std::unique_ptr<CDDVariable> filled = FilledVariable(ctx, variable);
     if (filled == nullptr) return CDDCommonVariant(0);
-    FillInternally(ctx, *filled);
-    CDDCommonVariant value = filled->getValue();
-    return value.getKind() == CDDCommonVariant::Empty ? CDDCommonVariant(0) : value;
+    const CDDCommonVariant value = filled->getValue();
+    if (value.getKind() == CDDCommonVariant::Empty) return CDDCommonVariant(0);
+    return HeldValue(filled->getTypeInfo(), value);
 }
 
 CDDCommonVariant ReferenceObjectStore::CurrentValue(DDContext ctx, DDObjectId variable) {
@@ -238,8 +246,12 @@ CDDCommonVariant ReferenceObjectStore::CurrentValue(DDContext ctx, DDObjectId va
     return value;
 }
 
-void ReferenceObjectStore::SetCurrentValue(DDObjectId variable, const CDDCommonVariant& value) {
-    m_values.insert_or_assign(variable, value);
+void ReferenceObjectStore::SetCurrentValue(DDContext ctx, DDObjectId variable,
+                                           const CDDCommonVariant& value) {
+    // Only a number that single precision changes needs the variable's type, and so its fill.
+    const std::unique_ptr<CDDVariable> filled =
+        ChangedBySinglePrecision(value) ? FilledVariable(ctx, variable) : nullptr;
+    m_values.insert_or_assign(variable, filled ? HeldValue(filled->getTypeInfo(), value) : value);
 }
 
 }  // namespace ddhost

@@ -79,8 +79,9 @@ class ReferenceObjectStore : public ObjectStore {
     std::unique_ptr<CDDObject> MakeFilled(DDContext ctx, const CDDDefinition& definition);
 
     // The variable's current value: what was set last, else its default after its fill, else 0.
+    // Either is kept as the variable holds it (HeldValue), by the type of its fill with `ctx`.
     CDDCommonVariant CurrentValue(DDContext ctx, DDObjectId variable);
-    void SetCurrentValue(DDObjectId variable, const CDDCommonVariant& value);
+    void SetCurrentValue(DDContext ctx, DDObjectId variable, const CDDCommonVariant& value);
 
   private:
     // Index entries: the object of a key; the last entry of equal keys is the one found.
@@ -92,6 +93,8 @@ class ReferenceObjectStore : public ObjectStore {
     // Brings the look-ups up to date with the directory.
     void Reindex() const;
     void FillInternally(DDContext ctx, CDDObject& object);
+    // The directory's variable of that ID filled as the store's own fill; null when it has none.
+    std::unique_ptr<CDDVariable> FilledVariable(DDContext ctx, DDObjectId variable);
     CDDCommonVariant DefaultValue(DDContext ctx, DDObjectId variable);
     TransactionSets& SetsOf(const CDDTransactionRef& ref);
     bool AddTransactionSet(StoreOperation operation, CDDTransactionRef* ref, CDDDefinitionSet* set,

@@ -29,7 +29,7 @@ AnyFunction FindExport(void* handle, const char* name) {
     return reinterpret_cast<AnyFunction>(GetProcAddress(static_cast<HMODULE>(handle), name));
 }
 
-void CloseModule(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
+void Close(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
 
 #else
 
@@ -52,7 +52,7 @@ AnyFunction FindExport(void* handle, const char* name) {
     return function;
 }
 
-void CloseModule(void* handle) { dlclose(handle); }
+void Close(void* handle) { dlclose(handle); }
 
 #endif
 
@@ -75,7 +75,7 @@ void Resolve(void* handle, const char* name, Function& slot, std::vector<std::st
 PluginLibrary::PluginLibrary(const std::string& path) : m_path(path) {
     const std::string file = FilePath(path);
     std::string error = ModuleFileFault(file);
-    if (error.empty()) m_handle = OpenModule(file, error);
+    if (error.empty()) m_handle.reset(OpenModule(file, error));
     if (m_handle == nullptr) {
         // The system's reason may name the file itself; it is named once.
         if (error.rfind(file + ": ", 0) == 0) error.erase(0, file.size() + 2);
@@ -83,14 +83,13 @@ PluginLibrary::PluginLibrary(const std::string& path) : m_path(path) {
     }
 
     std::vector<std::string> missing;
-    Resolve(m_handle, "GetAttributeCalculation", m_exports.getAttributeCalculation, missing);
-    Resolve(m_handle, "GetAttributeCalcDataCategory", m_exports.getAttributeCalcDataCategory,
+    Resolve(m_handle.get(), "GetAttributeCalculation", m_exports.getAttributeCalculation, missing);
+    Resolve(m_handle.get(), "GetAttributeCalcDataCategory", m_exports.getAttributeCalcDataCategory,
             missing);
-    Resolve(m_handle, "GetInformation", m_exports.getInformation, missing);
-    Resolve(m_handle, "DllRegisterServer", m_exports.dllRegisterServer, missing);
-    Resolve(m_handle, "DllUnregisterServer", m_exports.dllUnregisterServer, missing);
+    Resolve(m_handle.get(), "GetInformation", m_exports.getInformation, missing);
+    Resolve(m_handle.get(), "DllRegisterServer", m_exports.dllRegisterServer, missing);
+    Resolve(m_handle.get(), "DllUnregisterServer", m_exports.dllUnregisterServer, missing);
     if (!missing.empty()) {
-        Close();
         std::string names;
         for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
         throw LoadError("plug-in " + path + " lacks the export" +
@@ -98,11 +97,6 @@ PluginLibrary::PluginLibrary(const std::string& path) : m_path(path) {
     }
 }
 
-PluginLibrary::~PluginLibrary() { Close(); }
-
-void PluginLibrary::Close() {
-    if (m_handle != nullptr) CloseModule(m_handle);
-    m_handle = nullptr;
-}
+void PluginLibrary::CloseModule::operator()(void* handle) const { Close(handle); }
 
 }  // namespace ddhost

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -30,18 +31,18 @@ class PluginLibrary {
     // Opens the module at the path, a bare name in the current directory, and resolves all five
     // exports; throws LoadError otherwise.
     explicit PluginLibrary(const std::string& path);
-    ~PluginLibrary();
-    PluginLibrary(const PluginLibrary&) = delete;
-    PluginLibrary& operator=(const PluginLibrary&) = delete;
 
     const std::string& path() const { return m_path; }
     const PluginExports& exports() const { return m_exports; }
 
   private:
-    void Close();
+    struct CloseModule {
+        void operator()(void* handle) const;
+    };
 
     std::string m_path;
-    void* m_handle = nullptr;
+    // Closed by whatever ends its life, also a failure of the constructor after the open.
+    std::unique_ptr<void, CloseModule> m_handle;
     PluginExports m_exports;
 };
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "engine/plugin_call.h"
+
 namespace ddhost {
 
 void Session::DetachAndDelete::operator()(CAttributeCalculation* calculation) const {
@@ -12,15 +14,15 @@ void Session::DetachAndDelete::operator()(CAttributeCalculation* calculation) co
 Session::Session(const std::string& pluginPath, StoreRecording recording,
                  std::unique_ptr<ReferenceHost> host)
     : m_library(std::make_unique<PluginLibrary>(pluginPath)), m_host(std::move(host)) {
-    m_calculation.reset(m_library->exports().getAttributeCalculation());
+    m_calculation.reset(IntoPlugin(m_library->exports().getAttributeCalculation));
     if (m_calculation == nullptr) {
         throw LoadError("plug-in " + pluginPath +
                         ": GetAttributeCalculation returned no attribute-calculation object");
     }
     m_host->store().SetRecording(recording);
-    m_calculation->Attach(m_host.get());
+    IntoPlugin([this] { m_calculation->Attach(m_host.get()); });
     m_host->store().SetCalculation(m_calculation.get());
-    m_calculation->BuildDefinitions();
+    IntoPlugin([this] { m_calculation->BuildDefinitions(); });
 }
 
 Session::~Session() { m_host->store().SetCalculation(nullptr); }

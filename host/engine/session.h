@@ -13,9 +13,9 @@ namespace ddhost {
 // delete the object, close the module.
 class Session {
   public:
-    // Throws LoadError when the module cannot be used or hands out no object. The store
-    // records its calls from the directory on when asked. A host of another kind may stand in
-    // for the reference host.
+    // Throws LoadError when the module cannot be used or hands out no object, and PluginError
+    // when an exception leaves one of the plug-in's calls. The store records its calls from the
+    // directory on when asked. A host of another kind may stand in for the reference host.
     explicit Session(const std::string& pluginPath, StoreRecording recording = StoreRecording::Off,
                      std::unique_ptr<ReferenceHost> host = std::make_unique<ReferenceHost>());
     ~Session();

@@ -2,6 +2,7 @@
 // operation answers its failure value and nothing leaves it as an exception. Under the
 // sanitizer preset the leak check also shows that a failed operation frees what it made.
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "allocation/failing_allocator.h"
+#include "engine/plugin_library.h"
 #include "interfaces/exports.h"
 #include "interfaces/self_registration.h"
 #include "support/plugin_fixture.h"
@@ -125,6 +127,25 @@ TEST(AllocationFailure, AFillThatRunsOutOfMemoryLeavesTheObjectUnavailable) {
         total += allocations;
     }
     EXPECT_GT(total, 637);
+}
+
+// The loader closes a module it opened whatever fails after the open. The module is the
+// object-model library, which lacks the plug-in's exports, copied so that it is not the one this
+// program has loaded already.
+TEST(AllocationFailure, TheLoaderClosesTheModuleItOpenedWhateverFailsAfter) {
+    const TemporaryDirectory directory;
+    const std::filesystem::path module = directory.path() / "no_exports.so";
+    std::filesystem::copy_file(DD_OBJECT_MODEL_PATH, module);
+    EXPECT_GT(ForEachAllocation([&](long n) {
+                  const Outcome outcome =
+                      RunFailing(n, [&] { ddhost::PluginLibrary library(module.string()); });
+                  EXPECT_TRUE(outcome.threw);
+                  void* left = dlopen(module.c_str(), RTLD_NOW | RTLD_NOLOAD);
+                  EXPECT_EQ(left, nullptr) << "failing allocation " << n;
+                  if (left != nullptr) dlclose(left);
+                  return outcome.failed;
+              }),
+              0);
 }
 
 TEST(AllocationFailure, ValidityAnswersFalseAndExecuteMinusOne) {

@@ -56,7 +56,7 @@ class PluginFixture : public AttachedPlugin<ddhost::ReferenceHost> {
         return calls;
     }
 
-    void SetValue(DDObjectId id, const CDDCommonVariant& value) {
-        host.store().SetCurrentValue(id, value);
+    void SetValue(DDObjectId id, const CDDCommonVariant& value, DDContext ctx = 1) {
+        host.store().SetCurrentValue(ctx, id, value);
     }
 };

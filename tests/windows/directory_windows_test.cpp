@@ -185,7 +185,7 @@ TEST_F(WindowsHost, TheOutputFormatFollowsTheDecimalPointThatTheHostHolds) {
         FillAs<CDDVariable>(item::func1_out_value)->getTypeInfo()->getDisplayFormat().ptr(), ".2f");
     for (const auto& [value, format] :
          {std::pair{3, ".3f"}, std::pair{127, "8.6f"}, std::pair{8, "%G"}}) {
-        store().SetCurrentValue(item::func1_out_decimal_point, CDDCommonVariant(value));
+        store().SetCurrentValue(kCtx, item::func1_out_decimal_point, CDDCommonVariant(value));
         store().ClearCalls();
         const auto output = FillAs<CDDVariable>(item::func1_out_value);
         EXPECT_STREQ(output->getTypeInfo()->getDisplayFormat().ptr(), format) << value;
@@ -197,7 +197,7 @@ TEST_F(WindowsHost, NominalSizeIsWritableWithTheServiceCodeOnly) {
     for (const auto& [code, handling] :
          {std::pair{7294, kWriteThenRead}, std::pair{0, kReadOnly}, std::pair{7295, kReadOnly}}) {
         SCOPED_TRACE(code);
-        store().SetCurrentValue(item::loc_security_lock, CDDCommonVariant(code));
+        store().SetCurrentValue(kCtx, item::loc_security_lock, CDDCommonVariant(code));
         store().ClearCalls();
         EXPECT_EQ(
             FromHandling(Trace(item::trans1_Nominal_Size)),
@@ -214,7 +214,7 @@ TEST_F(WindowsHost, TheUserFlowUnitIsValidWhileTheFlowUnitHoldsTheUserCode) {
     const std::unique_ptr<CDDVariable> unit = FillAs<CDDVariable>(item::trans1_user_flow_rate_unit);
     for (const auto& [code, valid] :
          {std::pair{253, true}, std::pair{24, false}, std::pair{253, true}}) {
-        store().SetCurrentValue(item::trans1_flowrate_unit, CDDCommonVariant(code));
+        store().SetCurrentValue(kCtx, item::trans1_flowrate_unit, CDDCommonVariant(code));
         store().ClearCalls();
         EXPECT_EQ(session.calculation().CalculateVariableValidity(kCtx, unit.get()), valid) << code;
         EXPECT_EQ(Fetched(), (std::vector<Fetch>{{item::trans1_flowrate_unit, kCtx}}));
@@ -271,7 +271,7 @@ TEST(WindowsMethods, ALimitCheckHandsOnTheLimitsAndAnAbortAtItsMessageEndsIt) {
                                                     {item::func1_hi_lim_local, 5},
                                                     {item::func1_hi_hi_lim_local, 4}};
     for (const auto& [id, value] : limits)
-        plugin.host.store().SetCurrentValue(id, CDDCommonVariant(value));
+        plugin.host.store().SetCurrentValue(1, id, CDDCommonVariant(value));
     const MethodLog checked = {
         Begin(check),
         "GetFloatValue(func1_lo_lo_lim_local) -> -10",
