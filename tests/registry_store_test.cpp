@@ -416,9 +416,7 @@ TEST_F(RegistryStoreTest, AChangeThatCannotBeWrittenFailsWithItsReasonAndLeavesN
     std::filesystem::create_directories(store.parent_path());
     const auto bulk = [&] {
         // One value that leaves less room than a registration takes.
-        const std::string head =
-            "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Bulk]\n\"Bulk\"=hex:a5";
-        std::string text = head;
+        std::string text = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Bulk]\n\"Bulk\"=hex:a5";
         while (text.size() + 3 + 2 < (4u << 20) - 100) text += ",a5";
         WriteFile(store, text + "\n\n");
         return true;
@@ -466,8 +464,9 @@ TEST_F(RegistryStoreTest, AChangeThatCannotBeWrittenFailsWithItsReasonAndLeavesN
             if (Listing(directory.path()) != before) line += " (and the files changed)";
             return line;
         });
-        if (!line) notHere += std::string(notHere.empty() ? "" : ", ") + what;
-        if (line) {
+        if (!line) {
+            notHere += std::string(notHere.empty() ? "" : ", ") + what;
+        } else {
             EXPECT_EQ(*line, "DllRegisterServer returned 0x80040201, and HKEY_LOCAL_MACHINE\\" +
                                  kDeviceKey + ' ' + rest);
         }

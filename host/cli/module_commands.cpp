@@ -146,12 +146,12 @@ CommandOutput RegisterCommand(Session& session, bool unregister) {
     if (status != kSelfRegistrationDone || !fault.empty()) {
         std::string line = name + " returned " + StatusText(status);
         if (!fault.empty()) line += ", and " + key + ' ' + fault;
-        const std::string unreadable = fault == kUnreadable ? platform::registry::Problem() : "";
-        const std::string reasons[] = {unreadable,
-                                       status == kSelfRegistrationDone
-                                           ? "it was changed by another writer meanwhile"
-                                       : failure.empty() ? platform::registry::Problem()
-                                                         : failure};
+        // Why the registry cannot be read, where it cannot; then why the call failed, or that
+        // the key changed after a call that succeeded. Each said once.
+        std::string why = failure.empty() ? platform::registry::Problem() : failure;
+        if (status == kSelfRegistrationDone) why = "it was changed by another writer meanwhile";
+        const std::string reasons[] = {fault == kUnreadable ? platform::registry::Problem() : "",
+                                       why};
         for (const std::string& reason : reasons) {
             if (!reason.empty() && line.find(reason) == std::string::npos) line += "; " + reason;
         }

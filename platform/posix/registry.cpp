@@ -151,10 +151,10 @@ bool Key::SetValue(const std::string& name, std::uint32_t type, const void* data
     // As a file opened only for reading is not written.
     if (!m_impl->writable) return Fail(EBADF);
     if (size > kLargestStore) return Fail(kStoreTooLarge);
+    if (!IsStorableName(name)) return Fail(EINVAL);
     const auto* bytes = static_cast<const std::uint8_t*>(data);
-    return (IsStorableName(name) &&
-            m_impl->held.SetValue(m_impl->path, name,
-                                  Value{type, std::vector<std::uint8_t>(bytes, bytes + size)})) ||
+    return m_impl->held.SetValue(m_impl->path, name,
+                                 Value{type, std::vector<std::uint8_t>(bytes, bytes + size)}) ||
            Fail(EINVAL);
 }
 

@@ -247,11 +247,9 @@ Descriptor OpenLock(const std::string& path) {
         return lock;
     }
     struct stat status {};
-    const int failure = fstat(lock.get(), &status) != 0 ? errno
-                        : S_ISREG(status.st_mode)       ? 0
-                                                        : kStoreRefused;
-    if (failure == 0) return lock;
-    Fail(failure);
+    const bool examined = fstat(lock.get(), &status) == 0;
+    if (examined && S_ISREG(status.st_mode)) return lock;
+    Fail(examined ? kStoreRefused : errno);
     return Descriptor(-1);
 }
 
