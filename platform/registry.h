@@ -122,4 +122,19 @@ class Key {
 // stand in the way. Only the stand-in has such reasons to give.
 std::string Problem();
 
+// Each thread keeps the reason its last registry operation failed, apart from the system's last
+// error, which the cleaning up after a failure may change, until an export hands it to its
+// caller the way the platform hands on a call's reason: as the last error (SetLastError) on
+// Windows, in errno elsewhere.
+
+// Forgets the reason kept: an export's first step.
+void ForgetFailure();
+// Keeps running out of memory as the reason.
+void FailForLackOfMemory();
+// Leaves the reason kept as the system's last error; none (0) when nothing failed.
+void PassOnFailure();
+// The system's last error as one line, for a host to show after an export failed: to be read
+// first thing after the call. Empty when it holds no reason.
+std::string LastErrorText();
+
 }  // namespace platform::registry

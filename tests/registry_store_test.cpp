@@ -1,8 +1,10 @@
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -16,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -91,6 +94,53 @@ int Wait(pid_t child) {
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The exit code of a child that cannot do its work here.
+constexpr int kCannotHere = 77;
+
+// What `work` answers in a child process; nothing when it answers nothing (kCannotHere), and a
+// note when the child does not end by itself.
+std::optional<std::string> InChild(const std::function<std::optional<std::string>()>& work) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) return "no pipe";
+    const pid_t child = Spawn([&] {
+        close(pipeEnds[0]);
+        const auto answer = work();
+        if (!answer) return kCannotHere;
+        return write(pipeEnds[1], answer->data(), answer->size()) ==
+                       static_cast<ssize_t>(answer->size())
+                   ? 0
+                   : 1;
+    });
+    close(pipeEnds[1]);
+    std::string answer;
+    char buffer[4096];
+    for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, static_cast<std::size_t>(got));
+    close(pipeEnds[0]);
+    const int code = Wait(child);
+    if (code == kCannotHere) return std::nullopt;
+    return code == 0 ? answer : answer + " (the child ended with " + std::to_string(code) + ')';
+}
+
+// A tmpfs with `options` at `path`, seen by this process alone; false where it may not mount.
+bool MountPrivately(const std::filesystem::path& path, const char* options) {
+    return unshare(CLONE_NEWNS) == 0 &&
+           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount("tmpfs", path.c_str(), "tmpfs", 0, options) == 0;
+}
+
+// Every file below `path` but the locks, with its size.
+std::string Listing(const std::filesystem::path& path) {
+    std::string listing;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path)) {
+        if (entry.path().extension() == ".lock") continue;
+        listing += entry.path().string();
+        if (entry.is_regular_file()) listing += ' ' + std::to_string(entry.file_size());
+        listing += '\n';
+    }
+    return listing;
 }
 
 // The registry stand-in: a store that outlives processes, stays whole whatever happens to the
@@ -271,6 +321,8 @@ TEST_F(RegistryStoreTest, OddFilesAreRefusedWithTheirReasonAndLeftAsTheyAre) {
         {"truncated", [&] { WriteFile(store, cut); }, "cut short: its last line has no end"},
         {"not understood", [&] { WriteFile(store, cut + "\n[HKEY_CURRENT_USER\\B]\n"); },
          "line 5 is not understood"},
+        {"a text that ends at its opening quote", [&] { WriteFile(store, cut + "1\n\"y\"=\"\n"); },
+         "line 5 is not understood"},
         {"too large", [&] { WriteFile(store, "REGEDIT4\n" + std::string(5 << 20, '\n')); },
          "larger than the 4 MiB that a registry file may hold"},
         {"one level too deep",
@@ -353,6 +405,73 @@ TEST_F(RegistryStoreTest, ALockThatIsNotARegularFileOrIsHeldFailsTheCallInBounde
     EXPECT_EQ(Register(), 0);
     release.join();
     EXPECT_EQ(DeviceValueCount(), 5);
+}
+
+// A change that cannot be written fails with the system's reason or the stand-in's, which
+// ddhost names; the process lives on and nothing is left but a lock. Each runs in a child, which
+// may mount file systems of its own where it is allowed to.
+TEST_F(RegistryStoreTest, AChangeThatCannotBeWrittenFailsWithItsReasonAndLeavesNothing) {
+    const std::filesystem::path store = StorePath();
+    const std::filesystem::path directoryStore = directory.path() / "new" / "";
+    std::filesystem::create_directories(store.parent_path());
+    const auto bulk = [&] {
+        // One value that leaves less room than a registration takes.
+        std::string text = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Bulk]\n\"Bulk\"=hex:a5";
+        while (text.size() + 3 + 2 < (4u << 20) - 100) text += ",a5";
+        WriteFile(store, text + "\n\n");
+        return true;
+    };
+    const auto fileSizeLimit = [&] {
+        WriteFile(store, "REGEDIT4\n");
+        const rlimit limit{64, RLIM_INFINITY};
+        return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    };
+    const auto full = [&] {
+        if (!MountPrivately(store.parent_path(), "size=64k")) return false;
+        WriteFile(store.parent_path() / "filler", std::string(128 << 10, 'x'));
+        return true;
+    };
+    const auto readOnly = [&] {
+        if (!MountPrivately(store.parent_path(), "size=64k")) return false;
+        WriteFile(store, "REGEDIT4\n");
+        return mount(nullptr, store.parent_path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY,
+                     nullptr) == 0;
+    };
+    const std::string missing = "is missing; registry file " + store.string() + ": ";
+    const struct {
+        const char* what;
+        std::function<bool()> make;
+        std::string rest;
+    } cases[] = {
+        {"a store that would grow too large", bulk, missing + "the store would grow past 4 MiB"},
+        {"a file-size limit", fileSizeLimit, missing + "File too large"},
+        {"a store named as a directory",
+         [&] { return setenv("DD_REGISTRY_FILE", directoryStore.c_str(), 1) == 0; },
+         "cannot be read; registry file " + directoryStore.string() + ": Is a directory"},
+        {"a full file system", full, missing + "No space left on device"},
+        {"no free inodes", [&] { return MountPrivately(store.parent_path(), "nr_inodes=1"); },
+         missing + "No space left on device"},
+        {"a read-only file system", readOnly, missing + "Read-only file system"},
+    };
+    ddhost::Session session(DD_PLUGIN_PATH);
+    std::string notHere;
+    for (const auto& [what, make, rest] : cases) {
+        SCOPED_TRACE(what);
+        const auto line = InChild([&]() -> std::optional<std::string> {
+            if (!make()) return std::nullopt;
+            const std::string before = Listing(directory.path());
+            std::string line = FailureLine(session, false);
+            if (Listing(directory.path()) != before) line += " (and the files changed)";
+            return line;
+        });
+        if (!line) {
+            notHere += std::string(notHere.empty() ? "" : ", ") + what;
+        } else {
+            EXPECT_EQ(*line, "DllRegisterServer returned 0x80040201, and HKEY_LOCAL_MACHINE\\" +
+                                 kDeviceKey + ' ' + rest);
+        }
+    }
+    if (!notHere.empty()) GTEST_SKIP() << "not tried, as this process may not mount: " << notHere;
 }
 
 TEST_F(RegistryStoreTest, AFileThisUserCannotReadIsRefusedWithTheSystemsReason) {
@@ -493,15 +612,17 @@ TEST_F(RegistryStoreTest, ReadsExportTextAsRegeditWritesItAndTheEarlierText) {
               "\"Bin\"=hex:01,AB,\\\r\n"
               "  cd\r\n"
               "\"Expand\"=hex(2):25,00\r\n"
-              "\"Flag\"=dword:0000000A\r\n");
+              "\"Flag\"=dword:0000000A\r\n"
+              "\"Empty\"=\"\"\r\n");
     const Key maker = Key::LocalMachine().Open("SOFTWARE\\Maker", Access::Read);
     EXPECT_EQ(maker.ValueNames(),
-              (std::vector<std::string>{"", "Say \"hi\" \\", "Bin", "Expand", "Flag"}));
+              (std::vector<std::string>{"", "Say \"hi\" \\", "Bin", "Expand", "Flag", "Empty"}));
     EXPECT_EQ(maker.QueryValue(""), (Value{1, {'d', 'e', 'f', 'a', 'u', 'l', 't', 0}}));
     EXPECT_EQ(maker.QueryValue("Say \"hi\" \\"), (Value{1, {'C', ':', '\\', 'd', 'i', 'r', 0}}));
     EXPECT_EQ(maker.QueryValue("Bin"), (Value{3, {0x01, 0xAB, 0xCD}}));
     EXPECT_EQ(maker.QueryValue("Expand"), (Value{2, {0x25, 0x00}}));
     EXPECT_EQ(maker.QueryValue("Flag"), (Value{4, {10, 0, 0, 0}}));
+    EXPECT_EQ(maker.QueryValue("Empty"), (Value{1, {0}}));
 
     // The earlier text, upper-case digits too; the next change writes the export text, with
     // a text that is not plain ASCII as bytes.
@@ -568,6 +689,16 @@ TEST_F(RegistryStoreTest, DeletesOnlyKeysWithoutSubkeys) {
     EXPECT_FALSE(root.Create(std::string(256, 'k')).IsOpen());
 }
 
+// The export that CallThenMeddle calls, and what another writer does right after it.
+PFN_DllRegisterServer g_export = nullptr;
+std::function<void()> g_meddle;
+
+std::int32_t DD_PLUGIN_CALL CallThenMeddle() {
+    const std::int32_t status = g_export();
+    g_meddle();
+    return status;
+}
+
 TEST_F(RegistryStoreTest, DdhostReadsTheKeyBackAfterEachCall) {
     ddhost::Session session(DD_PLUGIN_PATH);
     const ddhost::CommandOutput registered = ddhost::RegisterCommand(session, false);
@@ -576,6 +707,28 @@ TEST_F(RegistryStoreTest, DdhostReadsTheKeyBackAfterEachCall) {
     EXPECT_EQ(registered.text, "DllRegisterServer returned 0\n");
     EXPECT_EQ(ddhost::RegisterCommand(session, true).json["status"], 0);
     EXPECT_EQ(ddhost::RegisterCommand(session, true).json["status"], 0);
+
+    // Another writer undoes each call before it is read back, and still holds the lock then.
+    auto& exports = const_cast<ddhost::PluginExports&>(session.library().exports());
+    const int holder = open((StorePath().string() + ".lock").c_str(), O_RDONLY);
+    for (const bool unregister : {false, true}) {
+        g_export = std::exchange(
+            unregister ? exports.dllUnregisterServer : exports.dllRegisterServer, CallThenMeddle);
+        g_meddle = [&] {
+            if (unregister)
+                Key::LocalMachine().Create(kDeviceKey).Close();
+            else
+                Key::LocalMachine().DeleteSubKey(kDeviceKey);
+            flock(holder, LOCK_EX);
+        };
+        EXPECT_EQ(FailureLine(session, unregister),
+                  (unregister ? "DllUnregisterServer" : "DllRegisterServer") +
+                      " returned 0, and HKEY_LOCAL_MACHINE\\"s + kDeviceKey +
+                      (unregister ? " is still there" : " is missing") +
+                      "; it was changed by another writer meanwhile");
+        flock(holder, LOCK_UN);
+    }
+    close(holder);
 }
 
 // Where the store lives when the environment names no file.

@@ -35,7 +35,8 @@ constexpr char kPluginsKey[] = "SOFTWARE\\Tessaform\\PB\\DTMs\\E15";
 constexpr char kDeviceName[] = "Kelvane / 40 / PA / V1.00.00...V1.00.01";
 
 Value StringValue(const std::string& text) {
-    return {platform::registry::kString, std::vector<std::uint8_t>(text.begin(), text.end() + 1)};
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.c_str());
+    return {platform::registry::kString, {bytes, bytes + text.size() + 1}};
 }
 
 Value DWordValue(std::uint8_t low) { return {platform::registry::kDWord, {low, 0, 0, 0}}; }
@@ -150,6 +151,16 @@ void BarTheDevicesKey([[maybe_unused]] const TemporaryDirectory& directory) {
 TEST_F(RegistryTest, RegisteringWhereTheKeyCannotBeCreatedFails) {
     BarTheDevicesKey(directory);
     EXPECT_EQ(Register(), kSelfRegistrationFailed);
+    // The reason is left as the system's last error, for a host to put in words.
+    const std::string reason = platform::registry::LastErrorText();
+#if defined(_WIN32)
+    EXPECT_NE(reason.find(" (system error " + std::to_string(ERROR_CHILD_MUST_BE_VOLATILE) + ")"),
+              std::string::npos)
+        << reason;
+#else
+    EXPECT_EQ(reason, "registry file " + (directory.path() / "registry").string() +
+                          ": read-only for this user");
+#endif
     EXPECT_FALSE(Root().Open(std::string(kPluginsKey) + "\\" + kDeviceName, Access::Read).IsOpen());
     // Nothing to remove is no failure.
     EXPECT_EQ(Unregister(), 0);

@@ -100,12 +100,14 @@ std::unique_ptr<CInformation> Information(Session& session) {
     return info;
 }
 
+constexpr char kUnreadable[] = "cannot be read";
+
 // What is wrong with the device's key at `path` as one reading of the registry finds it; empty
 // when it holds what the plug-in reports about itself, or, without `info`, when it is not there.
 std::string KeyFault(const std::string& path, CInformation* info) {
     using platform::registry::Outcome;
     const auto device = platform::registry::Key::LocalMachine().ReadValues(path);
-    if (device.outcome == Outcome::Failed) return "cannot be read";
+    if (device.outcome == Outcome::Failed) return kUnreadable;
     if (info == nullptr) return device.outcome == Outcome::Done ? "is still there" : "";
     if (device.outcome == Outcome::Missing) return "is missing";
     for (const auto& [name, value] : DeviceKeyValues(
@@ -134,12 +136,16 @@ CommandOutput InfoCommand(Session& session) {
 }
 
 // Reads the device's key back after the call: a failure status, or a key that is not as it
-// should be, ends the command with one line that gives the registry's own reason where known.
+// should be, ends the command with one line that gives the reason: the one the call left as the
+// system's last error, or, after a call that succeeded, another writer's change; and why the
+// registry cannot be read where it cannot.
 CommandOutput RegisterCommand(Session& session, bool unregister) {
     const PluginExports& exports = session.library().exports();
     const std::string name = unregister ? "DllUnregisterServer" : "DllRegisterServer";
     const std::int32_t status =
         unregister ? exports.dllUnregisterServer() : exports.dllRegisterServer();
+    const std::string failure =
+        status != kSelfRegistrationDone ? platform::registry::LastErrorText() : std::string();
     const std::unique_ptr<CInformation> info = Information(session);
     const std::string path = std::string(kPluginsRegistryKey) + '\\' + info->GetDeviceName().ptr();
     const std::string key = "HKEY_LOCAL_MACHINE\\" + Cp1252ToUtf8(path);
@@ -147,8 +153,15 @@ CommandOutput RegisterCommand(Session& session, bool unregister) {
     if (status != kSelfRegistrationDone || !fault.empty()) {
         std::string line = name + " returned " + StatusText(status);
         if (!fault.empty()) line += ", and " + key + ' ' + fault;
-        if (const std::string problem = platform::registry::Problem(); !problem.empty())
-            line += "; " + problem;
+        // Why the registry cannot be read, where it cannot; then why the call failed, or that
+        // the key changed after a call that succeeded. Each said once.
+        std::string why = failure.empty() ? platform::registry::Problem() : failure;
+        if (status == kSelfRegistrationDone) why = "it was changed by another writer meanwhile";
+        const std::string reasons[] = {fault == kUnreadable ? platform::registry::Problem() : "",
+                                       why};
+        for (const std::string& reason : reasons) {
+            if (!reason.empty() && line.find(reason) == std::string::npos) line += "; " + reason;
+        }
         throw CommandError(line);
     }
     Json json = {{"export", name}, {"status", status}, {"key", key}};

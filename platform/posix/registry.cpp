@@ -1,8 +1,11 @@
 #include "platform/registry.h"
 
+#include <cerrno>
 #include <exception>
+#include <system_error>
 #include <utility>
 
+#include "platform/posix/registry_failure.h"
 #include "platform/posix/registry_file.h"
 
 namespace platform::registry {
@@ -34,10 +37,10 @@ struct Key::Impl {
     // or the key that Create made it below, is no longer there.
     bool Apply(Tree& tree) const {
         if (createdBelow) {
-            if (!tree.Has(*createdBelow)) return false;
+            if (!tree.Has(*createdBelow)) return Fail(ENOENT);
             tree.Create(path);
         }
-        if (!tree.Has(path)) return false;
+        if (!tree.Has(path)) return Fail(ENOENT);
         for (const Tree::NamedValue& value : Held()) tree.SetValue(path, value.name, value.value);
         return true;
     }
@@ -79,35 +82,63 @@ Key::Key(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
 
 Key Key::LocalMachine() {
     auto store = StoreFile::FromEnvironment();
-    if (!store || !store->Read().tree) return Key();
+    if (!store) {
+        Fail(kStoreRefused);
+        return Key();
+    }
+    if (!store->Read().tree) return Key();
     return Key(std::make_unique<Impl>(std::move(*store), std::string(), false));
 }
 
+namespace {
+
+// The key `path` below a key, or nothing when the key did not open (for a reason kept then) or
+// the registry cannot hold such a path.
+std::optional<std::string> FullPath(const std::unique_ptr<Key::Impl>& key,
+                                    const std::string& path) {
+    if (!key) return std::nullopt;
+    auto full = JoinKeyPath(key->path, path);
+    if (!full) Fail(EINVAL);
+    return full;
+}
+
+}  // namespace
+
 Key Key::Create(const std::string& path) const {
-    const auto full = m_impl ? JoinKeyPath(m_impl->path, path) : std::nullopt;
+    const auto full = FullPath(m_impl, path);
     const auto tree = full ? m_impl->View() : std::nullopt;
-    if (!tree || !tree->Has(m_impl->path) || !m_impl->store.WriteProblem().empty()) return Key();
+    if (!tree) return Key();
+    // Deleted since it was opened.
+    if (!tree->Has(m_impl->path)) {
+        Fail(ENOENT);
+        return Key();
+    }
+    if (!m_impl->store.WriteProblem().empty()) return Key();
     return Key(std::make_unique<Impl>(m_impl->store, *full, true,
                                       m_impl->createdBelow.value_or(m_impl->path)));
 }
 
 Key Key::Open(const std::string& path, Access access) const {
-    const auto full = m_impl ? JoinKeyPath(m_impl->path, path) : std::nullopt;
+    const auto full = FullPath(m_impl, path);
     const auto tree = full ? m_impl->View() : std::nullopt;
     if (!tree) return Key();
-    if (!tree->Has(*full)) return Missing();
+    if (!tree->Has(*full)) {
+        Fail(ENOENT);
+        return Missing();
+    }
     const bool writing = access == Access::Write;
     if (writing && !m_impl->store.WriteProblem().empty()) return Key();
     return Key(std::make_unique<Impl>(m_impl->store, *full, writing));
 }
 
 Outcome Key::DeleteSubKey(const std::string& name) const {
-    const auto full = m_impl ? JoinKeyPath(m_impl->path, name) : std::nullopt;
+    const auto full = FullPath(m_impl, name);
     if (!full) return Outcome::Failed;
     Outcome outcome = Outcome::Failed;
     const bool changed = m_impl->store.Update([&](Tree& tree) {
         if (!tree.Has(*full)) outcome = Outcome::Missing;
-        if (!tree.Remove(*full)) return false;
+        // As a directory that holds others cannot be removed.
+        if (!tree.Remove(*full)) return Fail(outcome == Outcome::Missing ? ENOENT : ENOTEMPTY);
         outcome = Outcome::Done;
         return true;
     });
@@ -116,10 +147,15 @@ Outcome Key::DeleteSubKey(const std::string& name) const {
 
 bool Key::SetValue(const std::string& name, std::uint32_t type, const void* data,
                    std::size_t size) const {
-    if (!m_impl || !m_impl->writable || !IsStorableName(name) || size > kLargestStore) return false;
+    if (!m_impl) return false;
+    // As a file opened only for reading is not written.
+    if (!m_impl->writable) return Fail(EBADF);
+    if (size > kLargestStore) return Fail(kStoreTooLarge);
+    if (!IsStorableName(name)) return Fail(EINVAL);
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     return m_impl->held.SetValue(m_impl->path, name,
-                                 Value{type, std::vector<std::uint8_t>(bytes, bytes + size)});
+                                 Value{type, std::vector<std::uint8_t>(bytes, bytes + size)}) ||
+           Fail(EINVAL);
 }
 
 std::optional<Value> Key::QueryValue(const std::string& name) const {
@@ -162,8 +198,24 @@ std::string Problem() {
     if (!store) return "the registry file has no place: neither DD_REGISTRY_FILE nor HOME is set";
     std::string problem = store->Read().problem;
     if (problem.empty()) problem = store->WriteProblem();
-    if (problem.empty()) problem = store->HeldLock();
     return problem.empty() ? problem : "registry file " + store->path() + ": " + problem;
+}
+
+std::string LastErrorText() {
+    const int failure = errno;
+    if (failure == 0) return {};
+    const auto store = StoreFile::FromEnvironment();
+    // A refusal is for the store as it is, which a failed change leaves as it was.
+    if (!store || failure == kStoreRefused) {
+        const std::string problem = Problem();
+        return problem.empty() ? "the registry file was refused as it was then" : problem;
+    }
+    std::string reason = std::generic_category().message(failure);
+    if (failure == kLockHeld)
+        reason = "its lock " + store->LockFile() + " is held by another writer";
+    if (failure == kStoreTooLarge)
+        reason = "the store would grow past " + std::to_string(kLargestStore >> 20) + " MiB";
+    return "registry file " + store->path() + ": " + reason;
 }
 
 }  // namespace platform::registry

@@ -102,7 +102,10 @@ std::optional<Value> ParseData(std::string_view text) {
     if (text.substr(0, 1) == "\"") {
         std::string quoted;
         if (ReadQuoted(text, 0, quoted) != text.size()) return std::nullopt;
-        return Value{kString, std::vector<std::uint8_t>(quoted.begin(), quoted.end() + 1)};
+        // Stored with its terminating zero.
+        Value value{kString, std::vector<std::uint8_t>(quoted.begin(), quoted.end())};
+        value.data.push_back(0);
+        return value;
     }
     if (text.substr(0, 6) == "dword:") {
         const auto number = HexNumber(text.substr(6));

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,8 @@
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include "platform/posix/registry_failure.h"
 
 namespace platform::registry {
 namespace {
@@ -44,6 +47,12 @@ class Descriptor {
 
 std::string SystemError(int error = errno) { return std::generic_category().message(error); }
 
+// Keeps `reason` as the failure and answers `problem`, which says it in words.
+std::string Refuse(int reason, std::string problem) {
+    Fail(reason);
+    return problem;
+}
+
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? std::string(value) : std::string();
@@ -52,9 +61,15 @@ std::string Environment(const char* name) {
 bool MakeDirectories(const std::string& path) {
     for (std::size_t cut = path.find('/', 1);; cut = path.find('/', cut + 1)) {
         const std::string prefix = path.substr(0, cut);
-        if (mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) return false;
+        if (mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) return Fail(errno);
         if (cut == std::string::npos) return true;
     }
+}
+
+// Whether the path can only name a directory: its last component is empty, "." or "..".
+bool NamesDirectory(const std::string& path) {
+    const std::string_view last = std::string_view(path).substr(path.rfind('/') + 1);
+    return last.empty() || last == "." || last == "..";
 }
 
 std::string Directory(const std::string& path) {
@@ -82,40 +97,57 @@ std::string NotRegular(mode_t mode) {
 }
 
 // The file that writes go to: `path` with symbolic links followed to their end, where the
-// file need not exist yet.
+// file need not exist yet. A path that can only name a directory is refused before anything is
+// made there.
 std::optional<std::string> WriteTarget(std::string path, std::string& problem) {
     std::vector<char> target(PATH_MAX);
     for (int links = 0; links <= kMostLinks; ++links) {
         const ssize_t length = readlink(path.c_str(), target.data(), target.size());
-        if (length < 0 && (errno == EINVAL || errno == ENOENT)) return path;
+        if (length < 0 && (errno == EINVAL || errno == ENOENT)) {
+            if (!NamesDirectory(path)) return path;
+            problem = Refuse(EISDIR, SystemError(EISDIR));
+            return std::nullopt;
+        }
         if (length < 0 || static_cast<std::size_t>(length) == target.size()) {
-            problem = SystemError(length < 0 ? errno : ENAMETOOLONG);
+            const int error = length < 0 ? errno : ENAMETOOLONG;
+            problem = Refuse(error, SystemError(error));
             return std::nullopt;
         }
         const std::string next(target.data(), static_cast<std::size_t>(length));
         path = next.front() == '/' ? next : Directory(path) + '/' + next;
     }
-    problem = SystemError(ELOOP);
+    problem = Refuse(ELOOP, SystemError(ELOOP));
     return std::nullopt;
 }
 
-// Whether this user may change the file. Root may write any file, but one that grants no one
-// the right to write is taken as meant to stay as it is.
-bool MayWrite(const std::string& path, const struct stat& status) {
-    return faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 && (status.st_mode & 0222) != 0;
+// Why this user may not change the file; empty when nothing stands in the way. Root may write any
+// file, but one that grants no one the right to write is taken as meant to stay as it is.
+std::string WriteRefusal(const std::string& path, const struct stat& status) {
+    const int denied = faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+    // Such as a read-only file system.
+    if (denied != 0 && denied != EACCES) return Refuse(denied, SystemError(denied));
+    if (denied == EACCES || (status.st_mode & 0222) == 0)
+        return Refuse(kStoreRefused, "read-only for this user");
+    return {};
+}
+
+// The store cannot be read, for `reason`, which `problem` says in words.
+Loaded Unreadable(int reason, std::string problem) {
+    return {std::nullopt, Refuse(reason, std::move(problem))};
 }
 
 Loaded ReadFile(const std::string& path) {
+    if (NamesDirectory(path)) return Unreadable(EISDIR, SystemError(EISDIR));
     // Not blocking, so that a FIFO is found out instead of waited on.
     Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0 && errno == ENOENT) return {Tree(), {}};
     struct stat status {};
-    if (file.get() < 0 || fstat(file.get(), &status) != 0) return {std::nullopt, SystemError()};
-    if (!S_ISREG(status.st_mode)) return {std::nullopt, NotRegular(status.st_mode)};
+    if (file.get() < 0 || fstat(file.get(), &status) != 0) return Unreadable(errno, SystemError());
+    if (!S_ISREG(status.st_mode)) return Unreadable(kStoreRefused, NotRegular(status.st_mode));
     const std::string tooLarge = "larger than the " + std::to_string(kLargestStore >> 20) +
                                  " MiB that a registry file may hold";
     if (static_cast<std::uintmax_t>(status.st_size) > kLargestStore)
-        return {std::nullopt, tooLarge};
+        return Unreadable(kStoreRefused, tooLarge);
     // Room for one byte more than the file holds shows a file that grew meanwhile.
     std::string text(static_cast<std::size_t>(status.st_size) + 1, '\0');
     std::size_t size = 0;
@@ -125,13 +157,15 @@ Loaded ReadFile(const std::string& path) {
         if (size == text.size()) break;
         const ssize_t got = read(file.get(), text.data() + size, text.size() - size);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return {std::nullopt, SystemError()};
+        if (got < 0) return Unreadable(errno, SystemError());
         if (got == 0) break;
         size += static_cast<std::size_t>(got);
     }
-    if (size > kLargestStore) return {std::nullopt, tooLarge};
+    if (size > kLargestStore) return Unreadable(kStoreRefused, tooLarge);
     text.resize(size);
-    return ParseStoreText(text);
+    Loaded loaded = ParseStoreText(text);
+    if (!loaded.tree) Fail(kStoreRefused);
+    return loaded;
 }
 
 bool WriteAll(int fd, const std::string& text) {
@@ -159,22 +193,32 @@ bool TakeOver(int fd, const struct stat& old) {
 // writer that was killed, and goes.
 std::string Temporary(const std::string& target) { return target + ".tmp"; }
 
+// Whether a file of `size` bytes stays within the process's file-size limit, beyond which a
+// write would end the process with SIGXFSZ unless the host has turned that signal away.
+bool WithinFileSizeLimit(std::size_t size) {
+    rlimit limit{};
+    return getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
+           size <= limit.rlim_cur;
+}
+
 // Nothing is allocated once the new file is in place, so that running out of memory never
 // reports a change that was made as one that failed.
 bool Replace(const std::string& target, const std::string& text) {
+    if (!WithinFileSizeLimit(text.size())) return Fail(EFBIG);
     const std::string temporary = Temporary(target);
     const std::string directoryPath = Directory(target);
     struct stat old {};
     const bool replacing = stat(target.c_str(), &old) == 0;
     Descriptor file(
         open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (file.get() < 0) return false;
+    if (file.get() < 0) return Fail(errno);
     const bool written = (!replacing || TakeOver(file.get(), old)) && WriteAll(file.get(), text) &&
                          fsync(file.get()) == 0 && close(file.release()) == 0 &&
                          rename(temporary.c_str(), target.c_str()) == 0;
     if (!written) {
+        const int error = errno;
         unlink(temporary.c_str());
-        return false;
+        return Fail(error);
     }
     // The rename itself lasts once the directory has reached the disk.
     Descriptor directory(open(directoryPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -192,15 +236,21 @@ std::string LockKindProblem(const std::string& path) {
     return {};
 }
 
-// The lock, opened only as a regular file, not through a link and without waiting on a FIFO;
-// not open when it cannot be.
-Descriptor OpenLock(const std::string& path, int flags) {
-    Descriptor lock(open(path.c_str(),
-                         O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | flags, 0666));
+// The lock, made where it is missing, opened only as a regular file, not through a link and
+// without waiting on a FIFO; not open when it cannot be.
+Descriptor OpenLock(const std::string& path) {
+    Descriptor lock(open(
+        path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666));
+    if (lock.get() < 0) {
+        const int error = errno;
+        Fail(LockKindProblem(path).empty() ? error : kStoreRefused);
+        return lock;
+    }
     struct stat status {};
-    if (lock.get() >= 0 && (fstat(lock.get(), &status) != 0 || !S_ISREG(status.st_mode)))
-        return Descriptor(-1);
-    return lock;
+    const bool examined = fstat(lock.get(), &status) == 0;
+    if (examined && S_ISREG(status.st_mode)) return lock;
+    Fail(examined ? kStoreRefused : errno);
+    return Descriptor(-1);
 }
 
 // Takes the lock, waiting for another writer no longer than kLockWait.
@@ -208,8 +258,8 @@ bool TakeLock(const Descriptor& lock) {
     const auto deadline = std::chrono::steady_clock::now() + kLockWait;
     auto pause = std::chrono::milliseconds(1);
     while (flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline)
-            return false;
+        if (errno != EWOULDBLOCK && errno != EINTR) return Fail(errno);
+        if (std::chrono::steady_clock::now() > deadline) return Fail(kLockHeld);
         std::this_thread::sleep_for(pause);
         pause = std::min(2 * pause, kLongestPause);
     }
@@ -238,45 +288,45 @@ std::string StoreFile::WriteProblem() const {
     if (!target) return problem;
     struct stat status {};
     if (stat(target->c_str(), &status) == 0) {
-        if (!MayWrite(*target, status)) return "read-only for this user";
+        if (std::string refusal = WriteRefusal(*target, status); !refusal.empty()) return refusal;
     } else if (errno != ENOENT) {
-        return SystemError();
+        return Refuse(errno, SystemError());
     }
     const std::string directory = Directory(*target);
-    if (access(directory.c_str(), W_OK | X_OK) != 0 && errno != ENOENT)
-        return "its directory " + directory + " cannot be written: " + SystemError();
-    return LockKindProblem(LockPath(*target));
+    if (access(directory.c_str(), W_OK | X_OK) != 0 && errno != ENOENT) {
+        const int error = errno;
+        return Refuse(error,
+                      "its directory " + directory + " cannot be written: " + SystemError(error));
+    }
+    std::string lockProblem = LockKindProblem(LockPath(*target));
+    return lockProblem.empty() ? lockProblem : Refuse(kStoreRefused, std::move(lockProblem));
 }
 
-std::string StoreFile::HeldLock() const {
+std::string StoreFile::LockFile() const {
     std::string problem;
     const auto target = WriteTarget(m_path, problem);
-    if (!target) return {};
-    const std::string path = LockPath(*target);
-    const Descriptor lock = OpenLock(path, 0);
-    if (lock.get() < 0 || flock(lock.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK)
-        return {};
-    return "its lock " + path + " is held by another writer";
+    return target ? LockPath(*target) : std::string();
 }
 
 bool StoreFile::Update(const std::function<bool(Tree&)>& change) const {
     std::string problem;
     const auto target = WriteTarget(m_path, problem);
+    if (!target) return false;
     // Nothing, not even a lock, is made beside what is not a store.
     struct stat status {};
-    if (!target || (stat(target->c_str(), &status) == 0 && !S_ISREG(status.st_mode)) ||
-        !MakeDirectories(Directory(*target)))
-        return false;
-    const Descriptor lock = OpenLock(LockPath(*target), O_CREAT);
+    if (stat(target->c_str(), &status) == 0 && !S_ISREG(status.st_mode)) return Fail(kStoreRefused);
+    if (!MakeDirectories(Directory(*target))) return false;
+    const Descriptor lock = OpenLock(LockPath(*target));
     if (lock.get() < 0 || !TakeLock(lock)) return false;
-    if (unlink(Temporary(*target).c_str()) != 0 && errno != ENOENT) return false;
+    if (unlink(Temporary(*target).c_str()) != 0 && errno != ENOENT) return Fail(errno);
     auto tree = ReadFile(*target).tree;
     if (!tree) return false;
     const std::string before = ExportText(*tree);
     if (!change(*tree)) return false;
     const std::string after = ExportText(*tree);
     if (after == before) return true;
-    return after.size() <= kLargestStore && WriteProblem().empty() && Replace(*target, after);
+    if (after.size() > kLargestStore) return Fail(kStoreTooLarge);
+    return WriteProblem().empty() && Replace(*target, after);
 }
 
 }  // namespace platform::registry

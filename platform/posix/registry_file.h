@@ -31,12 +31,13 @@ class StoreFile {
     Loaded Read() const;
     // Why a change could not be written now; empty when nothing is known to stand in the way.
     std::string WriteProblem() const;
-    // The lock as a reason, when another writer holds it now; empty otherwise.
-    std::string HeldLock() const;
+    // The lock that writers take turns under: the file that writes go to, with ".lock" added;
+    // empty when that file cannot be made out.
+    std::string LockFile() const;
     // Runs `change` on the current tree while holding the lock, and stores the result when
     // `change` succeeds and altered something. False when `change` fails, the lock cannot be
-    // taken or the store cannot be read or written. What `change` or the reading throws leaves
-    // the store as it was.
+    // taken or the store cannot be read or written, with the reason kept (Fail). What `change`
+    // or the reading throws leaves the store as it was.
     bool Update(const std::function<bool(Tree&)>& change) const;
 
   private:

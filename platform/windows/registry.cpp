@@ -2,9 +2,22 @@
 
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 namespace platform::registry {
+namespace {
+
+// The status of this thread's last registry call that failed.
+thread_local DWORD t_failure = ERROR_SUCCESS;
+
+// The status of a registry call, kept when it failed.
+LONG Kept(LONG status) {
+    if (status != ERROR_SUCCESS) t_failure = static_cast<DWORD>(status);
+    return status;
+}
+
+}  // namespace
 
 // Made before the system opens the key, so that no handle is left open when making it fails.
 struct Key::Impl {
@@ -14,14 +27,15 @@ struct Key::Impl {
     Impl& operator=(const Impl&) = delete;
 
     bool Close() noexcept {
-        return handle == nullptr || RegCloseKey(std::exchange(handle, nullptr)) == ERROR_SUCCESS;
+        return handle == nullptr ||
+               Kept(RegCloseKey(std::exchange(handle, nullptr))) == ERROR_SUCCESS;
     }
 
     // The key that `open` fills in the handle of, or why there is none.
     template <typename Open>
     static Key Opened(Open open) {
         auto impl = std::make_unique<Impl>();
-        const LONG status = open(impl->handle);
+        const LONG status = Kept(open(impl->handle));
         if (status == ERROR_FILE_NOT_FOUND) return Missing();
         return status == ERROR_SUCCESS ? Key(std::move(impl)) : Key();
     }
@@ -80,16 +94,17 @@ Key Key::Open(const std::string& path, Access access) const {
 }
 
 Outcome Key::DeleteSubKey(const std::string& name) const {
-    const LONG status = m_impl ? RegDeleteKeyA(m_impl->handle, name.c_str()) : ERROR_INVALID_HANDLE;
+    const LONG status =
+        Kept(m_impl ? RegDeleteKeyA(m_impl->handle, name.c_str()) : ERROR_INVALID_HANDLE);
     if (status == ERROR_FILE_NOT_FOUND) return Outcome::Missing;
     return status == ERROR_SUCCESS ? Outcome::Done : Outcome::Failed;
 }
 
 bool Key::SetValue(const std::string& name, std::uint32_t type, const void* data,
                    std::size_t size) const {
-    return m_impl &&
-           RegSetValueExA(m_impl->handle, name.c_str(), 0, type, static_cast<const BYTE*>(data),
-                          static_cast<DWORD>(size)) == ERROR_SUCCESS;
+    return m_impl && Kept(RegSetValueExA(m_impl->handle, name.c_str(), 0, type,
+                                         static_cast<const BYTE*>(data),
+                                         static_cast<DWORD>(size))) == ERROR_SUCCESS;
 }
 
 std::optional<Value> Key::QueryValue(const std::string& name) const {
@@ -144,5 +159,23 @@ bool Key::Close() {
 
 // The system keeps its reasons to itself; the statuses of the calls are all there is.
 std::string Problem() { return {}; }
+
+void ForgetFailure() { t_failure = ERROR_SUCCESS; }
+
+void FailForLackOfMemory() { t_failure = ERROR_OUTOFMEMORY; }
+
+void PassOnFailure() { SetLastError(t_failure); }
+
+std::string LastErrorText() {
+    const DWORD failure = GetLastError();
+    if (failure == ERROR_SUCCESS) return {};
+    char text[512];
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, failure, 0, text, sizeof text, nullptr);
+    // The system ends its texts with a line end.
+    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n')) --length;
+    const std::string code = "system error " + std::to_string(failure);
+    return length > 0 ? std::string(text, length) + " (" + code + ")" : code;
+}
 
 }  // namespace platform::registry

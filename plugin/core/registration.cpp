@@ -19,16 +19,21 @@ struct ValueRefused {};
 std::int32_t Status(bool done) { return done ? kSelfRegistrationDone : kSelfRegistrationFailed; }
 
 // Installers call these functions across the module's boundary; exhausted memory has a status
-// of its own, and anything else thrown is the standard failure.
+// of its own, and anything else thrown is the standard failure. A failure leaves its reason
+// where the platform leaves a call's last error.
 template <typename Work>
 std::int32_t Guarded(Work work) noexcept {
-    return AnswerOr(kSelfRegistrationFailed, [&] {
+    platform::registry::ForgetFailure();
+    const std::int32_t status = AnswerOr(kSelfRegistrationFailed, [&] {
         try {
             return work();
         } catch (const std::bad_alloc&) {
+            platform::registry::FailForLackOfMemory();
             return kSelfRegistrationOutOfMemory;
         }
     });
+    if (status != kSelfRegistrationDone) platform::registry::PassOnFailure();
+    return status;
 }
 
 }  // namespace

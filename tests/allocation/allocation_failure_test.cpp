@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -245,10 +246,17 @@ TEST(AllocationFailure, SelfRegistrationWritesTheWholeKeyOrLeavesTheStoreAsItWas
         const long allocations = ForEachAllocation([&](long n) {
             std::ofstream(store, std::ios::binary) << before;
             std::int32_t status = 0;
-            const Outcome outcome = RunFailing(n, [&] { status = call(); });
+            int reason = 0;
+            const Outcome outcome = RunFailing(n, [&] {
+                status = call();
+                reason = errno;
+            });
             EXPECT_FALSE(outcome.threw);
             EXPECT_EQ(status, outcome.failed ? kSelfRegistrationOutOfMemory : kSelfRegistrationDone)
                 << name << ", failing allocation " << n;
+            if (outcome.failed) {
+                EXPECT_EQ(reason, ENOMEM) << name << ", failing allocation " << n;
+            }
             EXPECT_EQ(text(), status == kSelfRegistrationDone ? after : before)
                 << name << ", failing allocation " << n;
             EXPECT_FALSE(std::filesystem::exists(store.string() + ".tmp"));
