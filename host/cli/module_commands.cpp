@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/item_lookup.h"
@@ -103,15 +104,15 @@ std::unique_ptr<CInformation> Information(Session& session) {
 constexpr char kUnreadable[] = "cannot be read";
 
 // What is wrong with the device's key at `path` as one reading of the registry finds it; empty
-// when it holds what the plug-in reports about itself, or, without `info`, when it is not there.
-std::string KeyFault(const std::string& path, CInformation* info) {
+// when it holds `values`, or, without them, when it is not there.
+std::string KeyFault(const std::string& path,
+                     const std::vector<platform::registry::NamedValue>* values) {
     using platform::registry::Outcome;
     const auto device = platform::registry::Key::LocalMachine().ReadValues(path);
     if (device.outcome == Outcome::Failed) return kUnreadable;
-    if (info == nullptr) return device.outcome == Outcome::Done ? "is still there" : "";
+    if (values == nullptr) return device.outcome == Outcome::Done ? "is still there" : "";
     if (device.outcome == Outcome::Missing) return "is missing";
-    for (const auto& [name, value] : DeviceKeyValues(
-             info->GetModulePath(), info->GetDeviceTypeName(), info->GetTechnicalDescription())) {
+    for (const auto& [name, value] : *values) {
         const auto* stored = device.Find(name);
         if (!stored) return "lacks the value " + name;
         if (*stored != value) return "holds another " + name + " than the plug-in";
@@ -142,14 +143,25 @@ CommandOutput InfoCommand(Session& session) {
 CommandOutput RegisterCommand(Session& session, bool unregister) {
     const PluginExports& exports = session.library().exports();
     const std::string name = unregister ? "DllUnregisterServer" : "DllRegisterServer";
-    const std::int32_t status =
-        unregister ? exports.dllUnregisterServer() : exports.dllRegisterServer();
+    const std::int32_t status = IntoPlugin(
+        [&] { return unregister ? exports.dllUnregisterServer() : exports.dllRegisterServer(); });
+    // Read before anything else can change the system's last error.
     const std::string failure =
         status != kSelfRegistrationDone ? platform::registry::LastErrorText() : std::string();
     const std::unique_ptr<CInformation> info = Information(session);
-    const std::string path = std::string(kPluginsRegistryKey) + '\\' + info->GetDeviceName().ptr();
+    // What the plug-in reports about itself names the key and gives the values it should hold.
+    struct Reported {
+        CStrPP device, modulePath, deviceType, technical;
+    };
+    const Reported reported = IntoPlugin([&] {
+        return Reported{info->GetDeviceName(), info->GetModulePath(), info->GetDeviceTypeName(),
+                        info->GetTechnicalDescription()};
+    });
+    const auto values =
+        DeviceKeyValues(reported.modulePath, reported.deviceType, reported.technical);
+    const std::string path = std::string(kPluginsRegistryKey) + '\\' + reported.device.ptr();
     const std::string key = "HKEY_LOCAL_MACHINE\\" + Cp1252ToUtf8(path);
-    const std::string fault = KeyFault(path, unregister ? nullptr : info.get());
+    const std::string fault = KeyFault(path, unregister ? nullptr : &values);
     if (status != kSelfRegistrationDone || !fault.empty()) {
         std::string line = name + " returned " + StatusText(status);
         if (!fault.empty()) line += ", and " + key + ' ' + fault;
