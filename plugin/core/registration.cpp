@@ -22,6 +22,7 @@ std::int32_t Status(bool done) { return done ? kSelfRegistrationDone : kSelfRegi
 // of its own, and anything else thrown is the standard failure.
 template <typename Work>
 std::int32_t Guarded(Work work) noexcept {
+    if (platform::StartFailed()) return kSelfRegistrationFailed;
     return AnswerOr(kSelfRegistrationFailed, [&] {
         try {
             return work();
@@ -61,7 +62,7 @@ extern "C" DD_PLUGIN_EXPORT std::int32_t DD_PLUGIN_CALL DllUnregisterServer() {
         Key plugins = root.Open(kPluginsRegistryKey, platform::registry::Access::Write);
         if (!plugins.IsOpen()) return Status(plugins.IsMissing());
         const bool deleted =
-            plugins.DeleteSubKey(g_strDeviceName.ptr()) != platform::registry::Outcome::Failed;
+            plugins.DeleteSubKey(g_strDeviceName) != platform::registry::Outcome::Failed;
         const bool closed = plugins.Close();
         return Status(closed && deleted);
     });
