@@ -19,7 +19,8 @@ struct ValueRefused {};
 std::int32_t Status(bool done) { return done ? kSelfRegistrationDone : kSelfRegistrationFailed; }
 
 // Installers call these functions across the module's boundary; exhausted memory has a status
-// of its own, and anything else thrown is the standard failure.
+// of its own, and anything else thrown is the standard failure. A module that failed to start
+// has no path to register and touches nothing.
 template <typename Work>
 std::int32_t Guarded(Work work) noexcept {
     if (platform::StartFailed()) return kSelfRegistrationFailed;
