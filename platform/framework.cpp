@@ -7,6 +7,7 @@ namespace {
 // object of the module is constructed and outlives all of them.
 struct ModuleState {
     CWinApp* application = nullptr;
+    bool startFailed = false;
 };
 constinit ModuleState g_moduleState;
 
@@ -16,12 +17,22 @@ bool AttachProcess(ModuleInstance instance) {
     CWinApp* application = g_moduleState.application;
     if (application == nullptr) return true;
     application->m_hInstance = instance;
-    return application->InitInstance();
+    // Nothing may leave a static initialiser or the system's load notice.
+    bool started;
+    try {
+        started = application->InitInstance();
+    } catch (...) {
+        started = false;
+    }
+    g_moduleState.startFailed = !started;
+    return started;
 }
 
 void DetachProcess() {
     if (CWinApp* application = g_moduleState.application) application->ExitInstance();
 }
+
+bool StartFailed() { return g_moduleState.startFailed; }
 
 }  // namespace platform
 

@@ -25,9 +25,14 @@ class CWinApp {
 namespace platform {
 
 // What the system does when it loads and unloads the module: hand the module's instance to
-// its application object and start it, later end it.
+// its application object and start it, later end it. A start that fails or throws answers
+// false, which on Windows fails the load.
 bool AttachProcess(ModuleInstance instance);
 void DetachProcess();
+
+// Whether the last start failed. Where the system cannot fail the load, the module's exports
+// then answer their failure values.
+bool StartFailed();
 
 // Stands for the system's load and unload notice where there is none: defined after the
 // application object in the same translation unit, it is constructed after it and destroyed

@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "ddlib/common_variant.h"
+#include "ddlib/type.h"
+#include "engine/call_trace.h"
+#include "support/comma_decimal_locale.h"
 
 namespace {
 
@@ -124,6 +127,27 @@ TEST(DdVariant, NumbersConvertToTextThatReadsBackExactly) {
         const CStrPP text = CDDCommonVariant(value).getString();
         EXPECT_EQ(CDDCommonVariant(text).getDouble(), value) << text.ptr();
     }
+    // Numbers whose nearest double a reader that rounds twice (x87 at 64 bits) misses by one.
+    EXPECT_STREQ(CDDCommonVariant(-4.5175861365892706e+29).getString().ptr(),
+                 "-4.5175861365892706e+29");
+    EXPECT_EQ(CDDCommonVariant("-2.612510416242496e+32").getDouble(), -2.612510416242496e+32);
+}
+
+TEST(DdVariant, NumbersReadAndWriteTheSameTextsUnderACommaDecimalLocale) {
+    DD_UNDER_COMMA_DECIMAL_LOCALE(locale);
+    EXPECT_EQ(CDDCommonVariant("1.5").getDouble(), 1.5);
+    EXPECT_EQ(CDDCommonVariant(" -2.5e-3 m").getDouble(), -0.0025);
+    EXPECT_EQ(CDDCommonVariant("1,5").getDouble(), 1.0);
+    EXPECT_STREQ(CDDCommonVariant(1.5).getString().ptr(), "1.5");
+    EXPECT_STREQ(CDDCommonVariant(-0.1).getString().ptr(), "-0.1");
+    // The trace's numbers too.
+    const ddhost::CallTrace trace;
+    CDDType type(DD_TYPE_FLOAT);
+    type.putScalingFactor(1.5);
+    type.putDefaultValue(CDDCommonVariant(-0.25));
+    ASSERT_EQ(trace.calls().size(), 2u);
+    EXPECT_EQ(trace.calls()[0].call, "putScalingFactor(1.5)");
+    EXPECT_EQ(trace.calls()[1].call, "putDefaultValue(-0.25)");
 }
 
 TEST(DdVariant, OtherConversionsFollowTheValue) {

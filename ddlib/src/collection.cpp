@@ -36,7 +36,6 @@ CDDCollection::CDDCollection(const CDDDefinition& definition) : CDDObject(defini
 CDDCollection::~CDDCollection() = default;
 
 void CDDCollection::setMemberSet(CDDMemberSet* members) {
-    DD_RECORD("CDDCollection", "setMemberSet",
-              ddlib::detail::Described{members ? "CDDMemberSet" : "null"});
-    m_members.reset(members);
+    DD_RECORD_HANDOVER(m_members, members, "CDDCollection", "setMemberSet",
+                       ddlib::detail::Described{members ? "CDDMemberSet" : "null"});
 }

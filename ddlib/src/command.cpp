@@ -35,12 +35,12 @@ CDDTransaction::CDDTransaction(int number) : m_number(number) {}
 CDDTransaction::~CDDTransaction() = default;
 
 void CDDTransaction::setRequest(CDDDataItemList* list) {
-    DD_RECORD("CDDTransaction", "setRequest", Describe("CDDDataItemList", list));
-    m_request.reset(list);
+    DD_RECORD_HANDOVER(m_request, list, "CDDTransaction", "setRequest",
+                       Describe("CDDDataItemList", list));
 }
 void CDDTransaction::setReply(CDDDataItemList* list) {
-    DD_RECORD("CDDTransaction", "setReply", Describe("CDDDataItemList", list));
-    m_reply.reset(list);
+    DD_RECORD_HANDOVER(m_reply, list, "CDDTransaction", "setReply",
+                       Describe("CDDDataItemList", list));
 }
 
 CDDTransactionSet::CDDTransactionSet() = default;
@@ -60,14 +60,14 @@ void CDDCommand::putBlock(const CDDBlock& block) {
     m_block.reset(new CDDBlock(block));
 }
 void CDDCommand::setIndex(CDDIndex* index) {
-    DD_RECORD("CDDCommand", "setIndex",
-              ddlib::detail::Described{index ? "CDDIndex(" + std::to_string(index->getIndex()) + ")"
-                                             : std::string("null")});
-    m_index.reset(index);
+    DD_RECORD_HANDOVER(
+        m_index, index, "CDDCommand", "setIndex",
+        ddlib::detail::Described{index ? "CDDIndex(" + std::to_string(index->getIndex()) + ")"
+                                       : std::string("null")});
 }
 void CDDCommand::setTransactionSet(CDDTransactionSet* transactions) {
-    DD_RECORD("CDDCommand", "setTransactionSet", Describe("CDDTransactionSet", transactions));
-    m_transactions.reset(transactions);
+    DD_RECORD_HANDOVER(m_transactions, transactions, "CDDCommand", "setTransactionSet",
+                       Describe("CDDTransactionSet", transactions));
 }
 void CDDCommand::putOperation(enumDDCommandOperationType operation) {
     m_operation = operation;

@@ -1,8 +1,8 @@
 #include "ddlib/common_variant.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
+
+#include "number_text.h"
 
 CDDCommonVariant::CDDCommonVariant() : m_kind(Empty), m_int(0), m_double(0.0) {}
 CDDCommonVariant::CDDCommonVariant(int value) : m_kind(Integer), m_int(value), m_double(value) {}
@@ -52,7 +52,8 @@ double CDDCommonVariant::getDouble() const {
         case Float:
             return m_double;
         case String:
-            return std::strtod(m_string.ptr(), nullptr);
+            return ddlib::detail::ReadNumber(
+                {m_string.ptr(), static_cast<std::size_t>(m_string.Length())});
         case Empty:
             break;
     }
@@ -64,26 +65,20 @@ bool CDDCommonVariant::getBool() const {
 }
 
 CStrPP CDDCommonVariant::getString() const {
-    char buffer[64];
     switch (m_kind) {
         case String:
             return m_string;
         case Integer:
-            std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(m_int));
-            break;
+            return CStrPP(ddlib::detail::NumberText(m_int).c_str());
         case Boolean:
             return CStrPP(m_int ? "1" : "0");
         case Float:
             // As %g, with more digits where six do not read back as the same double.
-            for (int precision = 6; precision <= 17; ++precision) {
-                std::snprintf(buffer, sizeof buffer, "%.*g", precision, m_double);
-                if (std::strtod(buffer, nullptr) == m_double) break;
-            }
-            break;
+            return CStrPP(ddlib::detail::NumberText(m_double, 6).c_str());
         case Empty:
-            return CStrPP();
+            break;
     }
-    return CStrPP(buffer);
+    return CStrPP();
 }
 
 bool operator==(const CDDCommonVariant& left, const CDDCommonVariant& right) {

@@ -40,7 +40,6 @@ void CDDMenu::putAccess(std::int32_t access) {
     DD_RECORD("CDDMenu", "putAccess", access);
 }
 void CDDMenu::setMenuItems(CDDMenuItemList* items) {
-    DD_RECORD("CDDMenu", "setMenuItems",
-              ddlib::detail::Described{items ? "CDDMenuItemList" : "null"});
-    m_items.reset(items);
+    DD_RECORD_HANDOVER(m_items, items, "CDDMenu", "setMenuItems",
+                       ddlib::detail::Described{items ? "CDDMenuItemList" : "null"});
 }

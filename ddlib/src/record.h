@@ -68,3 +68,11 @@ void Record(const void* object, const char* receiver, const char* operation, con
                 ::ddlib::detail::g_installedRecorders.load(std::memory_order_relaxed) != 0, 0)) \
             ::ddlib::detail::Record(this, receiver, __VA_ARGS__);                               \
     } while (0)
+
+// Records a set… call that hands `taken` over to `owner`. The owner takes it before the call is
+// recorded, so that a recording that runs out of memory leaves nothing unowned.
+#define DD_RECORD_HANDOVER(owner, taken, receiver, ...) \
+    do {                                                \
+        (owner).reset(taken);                           \
+        DD_RECORD(receiver, __VA_ARGS__);               \
+    } while (0)

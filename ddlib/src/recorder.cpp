@@ -1,9 +1,8 @@
 #include "ddlib/recorder.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
+#include "number_text.h"
 #include "record.h"
 
 namespace ddlib {
@@ -35,13 +34,8 @@ std::string FormatArg(std::int32_t value) { return std::to_string(value); }
 std::string FormatArg(bool value) { return value ? "true" : "false"; }
 
 std::string FormatArg(double value) {
-    char buffer[64];
     // Shortest form that reads back exactly, with a point so that 1.0 is not taken for an int.
-    for (int precision = 1; precision <= 17; ++precision) {
-        std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
-        if (std::strtod(buffer, nullptr) == value) break;
-    }
-    std::string text(buffer);
+    std::string text(NumberText(value, 1).c_str());
     if (std::isfinite(value) && text.find_first_of(".eE") == std::string::npos) text += ".0";
     return text;
 }

@@ -11,7 +11,6 @@ void CDDUnit::putUnit(const CDDDefinition& unit) {
     m_hasUnit = true;
 }
 void CDDUnit::setReread(CDDVariableDefinitionSet* dependents) {
-    DD_RECORD("CDDUnit", "setReread",
-              ddlib::detail::Described{dependents ? "CDDVariableDefinitionSet" : "null"});
-    m_reread.reset(dependents);
+    DD_RECORD_HANDOVER(m_reread, dependents, "CDDUnit", "setReread",
+                       ddlib::detail::Described{dependents ? "CDDVariableDefinitionSet" : "null"});
 }

@@ -30,8 +30,7 @@ CDDVariable::CDDVariable(const CDDDefinition& definition)
 CDDVariable::~CDDVariable() = default;
 
 void CDDVariable::setTypeInfo(CDDType* type) {
-    DD_RECORD("CDDVariable", "setTypeInfo", Describe(type));
-    m_type.reset(type);
+    DD_RECORD_HANDOVER(m_type, type, "CDDVariable", "setTypeInfo", Describe(type));
 }
 
 void CDDVariable::putHandling(enumDDVariableHandlingType handling, bool on) {
@@ -51,8 +50,7 @@ void CDDVariable::putConstantUnit(const CStrPP& unit) {
 }
 
 void CDDVariable::setPostEditActions(CDDDefinitionList* actions) {
-    DD_RECORD("CDDVariable", "setPostEditActions", Describe(actions));
-    m_postEdit.reset(actions);
+    DD_RECORD_HANDOVER(m_postEdit, actions, "CDDVariable", "setPostEditActions", Describe(actions));
 }
 
 void CDDVariable::putValue(const CDDCommonVariant& value) {

@@ -15,13 +15,20 @@ bool IsDrivePath(const std::string& path) {
 }
 
 HMODULE Open(const std::string& path) {
-    if (path.size() < MAX_PATH || !IsDrivePath(path)) return LoadLibraryA(path.c_str());
-    // Only the extended-length form of a name this long opens a module.
-    const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
-    wide.pop_back();
-    return LoadLibraryW((L"\\\\?\\" + wide).c_str());
+    // Only the extended-length form of a name this long opens a module; a name longer than any
+    // the system takes is left to it to refuse.
+    if (path.size() < MAX_PATH || path.size() > kLongestFileName || !IsDrivePath(path))
+        return LoadLibraryA(path.c_str());
+    // A conversion that fails leaves its reason in the last error.
+    const auto size = static_cast<int>(path.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
+    if (length <= 0) return nullptr;
+    std::wstring wide(L"\\\\?\\");
+    const std::size_t prefix = wide.size();
+    wide.resize(prefix + static_cast<std::size_t>(length));
+    if (MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data() + prefix, length) != length)
+        return nullptr;
+    return LoadLibraryW(wide.c_str());
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "core/attribute_calculation.h"
 
-#include <new>
-
 #include "core/host_boundary.h"
 #include "interfaces/exports.h"
 
@@ -142,5 +140,5 @@ DD_CALCULATE(CDDObject)
 #undef DD_CALCULATE
 
 extern "C" DD_PLUGIN_EXPORT CAttributeCalculation* DD_PLUGIN_CALL GetAttributeCalculation() {
-    return new (std::nothrow) CDeviceAttributeCalculation;
+    return NewForHost<CDeviceAttributeCalculation>();
 }

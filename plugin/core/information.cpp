@@ -1,5 +1,4 @@
 #include <cstdint>
-#include <new>
 
 #include "core/device_identity.h"
 #include "core/host_boundary.h"
@@ -25,7 +24,7 @@ CStrPP Answer(Make&& make) {
     return AnswerOr(CStrPP(), [&] { return CStrPP(make()); });
 }
 
-CStrPP Copy(const CStrPP& text) {
+CStrPP Copy(const char* text) {
     return Answer([&] { return text; });
 }
 
@@ -60,8 +59,8 @@ class CDeviceInformation : public CInformation {
     CStrPP GetSpecialItemName(std::int32_t selector) override {
         return Answer([&] { return SpecialItemName(selector); });
     }
-    CStrPP GetModuleBasePath() override { return Copy(g_strModuleBasePath); }
-    CStrPP GetModulePath() override { return Copy(g_strModulePath); }
+    CStrPP GetModuleBasePath() override { return Copy(g_strModuleBasePath.ptr()); }
+    CStrPP GetModulePath() override { return Copy(g_strModulePath.ptr()); }
     CStrPP GetVersionLabel() override { return Copy(g_strVersionLabel); }
     CStrPP GetGeneratorVersion() override { return Copy(g_strGeneratorVersion); }
     CStrPP GetDtmVersion() override { return Copy(g_strDtmVersion); }
@@ -70,5 +69,5 @@ class CDeviceInformation : public CInformation {
 };
 
 extern "C" DD_PLUGIN_EXPORT CInformation* DD_PLUGIN_CALL GetInformation() {
-    return new (std::nothrow) CDeviceInformation;
+    return NewForHost<CDeviceInformation>();
 }

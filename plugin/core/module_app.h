@@ -8,7 +8,8 @@ class CDeviceModuleApp : public CWinApp {
   public:
     CDeviceModuleApp() : CWinApp(nullptr) {}
 
-    // Fills g_strModulePath and g_strModuleBasePath; never fails the load.
+    // Fills g_strModulePath and g_strModuleBasePath. Only running out of memory fails the load;
+    // a path that the system cannot tell is left empty.
     bool InitInstance() override;
 };
 

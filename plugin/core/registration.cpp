@@ -20,10 +20,12 @@ std::int32_t Status(bool done) { return done ? kSelfRegistrationDone : kSelfRegi
 
 // Installers call these functions across the module's boundary; exhausted memory has a status
 // of its own, and anything else thrown is the standard failure. A failure leaves its reason
-// where the platform leaves a call's last error.
+// where the platform leaves a call's last error. A module that failed to start has no path to
+// register and touches nothing.
 template <typename Work>
 std::int32_t Guarded(Work work) noexcept {
     platform::registry::ForgetFailure();
+    if (platform::StartFailed()) return kSelfRegistrationFailed;
     const std::int32_t status = AnswerOr(kSelfRegistrationFailed, [&] {
         try {
             return work();
@@ -66,7 +68,7 @@ extern "C" DD_PLUGIN_EXPORT std::int32_t DD_PLUGIN_CALL DllUnregisterServer() {
         Key plugins = root.Open(kPluginsRegistryKey, platform::registry::Access::Write);
         if (!plugins.IsOpen()) return Status(plugins.IsMissing());
         const bool deleted =
-            plugins.DeleteSubKey(g_strDeviceName.ptr()) != platform::registry::Outcome::Failed;
+            plugins.DeleteSubKey(g_strDeviceName) != platform::registry::Outcome::Failed;
         const bool closed = plugins.Close();
         return Status(closed && deleted);
     });

@@ -17,9 +17,12 @@
 #include <vector>
 
 #include "allocation/failing_allocator.h"
+#include "ddlib/ddlib.h"
+#include "engine/call_trace.h"
 #include "engine/plugin_library.h"
 #include "interfaces/exports.h"
 #include "interfaces/self_registration.h"
+#include "platform/module.h"
 #include "support/plugin_fixture.h"
 #include "support/temporary_directory.h"
 
@@ -266,6 +269,81 @@ TEST(AllocationFailure, SelfRegistrationWritesTheWholeKeyOrLeavesTheStoreAsItWas
         std::cout << "[ figures  ] " << name << ": " << allocations
                   << " allocations failed in turn\n";
     }
+}
+
+// Hands a fresh part over to a fresh holder with each allocation of the recording failing in
+// turn: the holder owns the part however the call ends. Gives the allocations of a recording.
+template <class Holder, class Made, class Part, class MakePart>
+long HandOver(const char* setter, const Made& made, void (Holder::*set)(Part*),
+              Part* (Holder::*get)() const, MakePart makePart) {
+    return ForEachAllocation([&](long n) {
+        Holder holder(made);
+        Part* const part = makePart();
+        const Outcome outcome = RunFailing(n, [&] { (holder.*set)(part); });
+        EXPECT_EQ((holder.*get)(), part) << setter << ", failing allocation " << n;
+        return outcome.failed;
+    });
+}
+
+TEST(AllocationFailure, ASetterThatRecordsOwnsItsArgumentWhateverFails) {
+    const ddhost::CallTrace trace;
+    const CDDDefinition object(1, "object", DD_KIND_VARIABLE);
+    const long allocations[] = {
+        HandOver("setTypeInfo", object, &CDDVariable::setTypeInfo, &CDDVariable::getTypeInfo,
+                 [] { return new CDDType(DD_TYPE_FLOAT); }),
+        HandOver("setPostEditActions", object, &CDDVariable::setPostEditActions,
+                 &CDDVariable::getPostEditActions, [] { return new CDDDefinitionList; }),
+        HandOver("setMemberSet", object, &CDDCollection::setMemberSet, &CDDCollection::getMemberSet,
+                 [] { return new CDDMemberSet; }),
+        HandOver("setRequest", 1, &CDDTransaction::setRequest, &CDDTransaction::getRequest,
+                 [] { return new CDDDataItemList; }),
+        HandOver("setReply", 1, &CDDTransaction::setReply, &CDDTransaction::getReply,
+                 [] { return new CDDDataItemList; }),
+        HandOver("setIndex", object, &CDDCommand::setIndex, &CDDCommand::getIndex,
+                 [] { return new CDDIndex(3); }),
+        HandOver("setTransactionSet", object, &CDDCommand::setTransactionSet,
+                 &CDDCommand::getTransactionSet, [] { return new CDDTransactionSet; }),
+        HandOver("setMenuItems", object, &CDDMenu::setMenuItems, &CDDMenu::getMenuItems,
+                 [] { return new CDDMenuItemList; }),
+        HandOver("setReread", object, &CDDUnit::setReread, &CDDUnit::getReread,
+                 [] { return new CDDVariableDefinitionSet; }),
+    };
+    for (const long recorded : allocations) EXPECT_GT(recorded, 0);
+}
+
+// The module loaded with each allocation of its start failing in turn: the load goes on, and
+// a module whose start failed answers its failure values, one that started its own path.
+TEST(AllocationFailure, AModuleWhoseStartRunsOutOfMemoryAnswersFailure) {
+    const TemporaryDirectory directory;
+    const std::string store = (directory.path() / "registry").string();
+    setenv("DD_REGISTRY_FILE", store.c_str(), 1);
+    const std::string path = DD_PLUGIN_PATH;
+    const long allocations = ForEachAllocation([&](long n) {
+        FailAllocation(n);
+        const platform::Module plugin(path);
+        const bool failed = Failed();
+        FailAllocation(0);
+        EXPECT_TRUE(plugin.IsOpen()) << "failing allocation " << n;
+        if (!plugin.IsOpen()) return false;
+        const std::unique_ptr<CAttributeCalculation> calculation(
+            plugin.Export<PFN_GetAttributeCalculation>("GetAttributeCalculation")());
+        const std::unique_ptr<CInformation> information(
+            plugin.Export<PFN_GetInformation>("GetInformation")());
+        EXPECT_EQ(calculation == nullptr, failed) << "failing allocation " << n;
+        EXPECT_EQ(information == nullptr, failed) << "failing allocation " << n;
+        if (information) {
+            EXPECT_STREQ(information->GetModulePath().ptr(), path.c_str());
+        }
+        if (failed) {
+            EXPECT_EQ(plugin.Export<PFN_DllRegisterServer>("DllRegisterServer")(),
+                      kSelfRegistrationFailed);
+            EXPECT_EQ(plugin.Export<PFN_DllUnregisterServer>("DllUnregisterServer")(),
+                      kSelfRegistrationFailed);
+            EXPECT_FALSE(std::filesystem::exists(store));
+        }
+        return failed;
+    });
+    EXPECT_GT(allocations, 0);
 }
 
 }  // namespace
