@@ -179,7 +179,7 @@ std::vector<std::string> Key::SubKeyNames() const {
 }
 
 KeyValues Key::ReadValues(const std::string& path) const {
-    const auto full = m_impl ? JoinKeyPath(m_impl->path, path) : std::nullopt;
+    const auto full = FullPath(m_impl, path);
     const auto tree = full ? m_impl->View() : std::nullopt;
     if (!tree) return {};
     const auto* values = tree->Values(*full);
