@@ -148,22 +148,37 @@ TEST(DdhostCommandLine, ExecExitsWithTheMethodsFailureOrAbort) {
     EXPECT_EQ(done.out.rfind("result: 0\n", 0), 0u) << done.out;
 }
 
-// 0.100000001 and 0.1 are the same number in four bytes, so the lower limits are in order.
-TEST(DdhostCommandLine, AFourByteFloatHoldsWhatFourBytesHold) {
-    const Outcome outcome =
-        Ddhost({"exec", "meth_check_lokal_limits_local", "--set",
-                "func1_lo_lo_lim_local=0.100000001", "--set", "func1_lo_lim_local=0.1"});
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_NE(outcome.out.find("GetFloatValue(func1_lo_lim_local) -> 0.10000000149011612\n"),
-              std::string::npos)
-        << outcome.out;
-    EXPECT_EQ(outcome.out.find("Lower Limit"), std::string::npos) << outcome.out;
+// 0.100000001 and 0.1 are the same number in four bytes, so the lower limits are equal, and in
+// order. A 4-byte value is shown by the shortest text that reads back as the same four bytes:
+// read, handed on as a local, written, and in JSON.
+TEST(DdhostCommandLine, AFourByteFloatHoldsAndShowsWhatFourBytesHold) {
+    const Outcome check = Ddhost({"exec", "meth_check_lokal_limits_local", "--set",
+                                  "func1_lo_lo_lim_local=0.100000001", "--set",
+                                  "func1_lo_lim_local=0.1", "--set", "func1_hi_lim_local=0.05"});
+    EXPECT_EQ(check.status, 0);
+    for (const char* line :
+         {"GetFloatValue(func1_lo_lo_lim_local) -> 0.1\n",
+          "GetFloatValue(func1_lo_lim_local) -> 0.1\n", "PutLocal(loc_lolo, 0.1)\n",
+          "PutLocal(loc_hi, 0.05)\n", "PutLocal(loc_hihi, 3e+38)\n"})
+        EXPECT_NE(check.out.find(line), std::string::npos) << line << check.out;
+    EXPECT_EQ(check.out.find("Lower Limit Alarm"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("Lower Limit Warning is above"), std::string::npos) << check.out;
+
+    const Outcome read = Ddhost({"exec", "meth_read_limits", "--set", "func1_hi_lim=0.1"});
+    EXPECT_NE(read.out.find("PutValue(func1_hi_lim_local, 0.1)\n"), std::string::npos) << read.out;
+    EXPECT_NE(read.out.find("value: func1_hi_lim_local = 0.1\n"), std::string::npos) << read.out;
+    const std::string json =
+        Ddhost({"exec", "meth_read_limits", "--set", "func1_hi_lim=0.1", "--json"}).out;
+    EXPECT_NE(json.find("\"func1_hi_lim_local\": 0.1\n"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"func1_lo_lo_lim_local\": -3e+38,\n"), std::string::npos) << json;
 }
 
 TEST(DdhostCommandLine, OutputThatCannotBeWrittenIsDdhostsOwnFailure) {
-    const Outcome outcome = Ddhost({"info"}, "/dev/full");
-    EXPECT_EQ(outcome.status, kHostFailed);
-    EXPECT_EQ(outcome.err, "ddhost: cannot write the output: No space left on device\n");
+    for (const char* command : {"info", "--help"}) {
+        const Outcome outcome = Ddhost({command}, "/dev/full");
+        EXPECT_EQ(outcome.status, kHostFailed) << command;
+        EXPECT_EQ(outcome.err, "ddhost: cannot write the output: No space left on device\n");
+    }
 }
 
 // A loader's message can quote bytes of the module, and a name can hold anything the user typed.

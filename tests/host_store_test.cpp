@@ -382,20 +382,30 @@ TEST_F(StoreTest, AFourByteFloatHoldsWhatFourBytesHold) {
     EXPECT_EQ(store().CurrentValue(1, 233).getDouble(), single);
     EXPECT_EQ(store().CurrentValue(1, 222).getDouble(), given);
 
+    // The log shows a four-byte value by its own shortest text, an eight-byte one by the double's.
     ReferenceMethodServices services(1, store(), host.methodRuns());
-    services.PutValue(CStrPP("func1_out_decimal_point"), CDDCommonVariant(0.3));
-    services.PutValue(CStrPP("func1_out_value"), CDDCommonVariant(0.3));
+    const double widened = 0.3f;
+    services.PutValue(CStrPP("func1_out_decimal_point"), CDDCommonVariant(widened));
+    services.PutValue(CStrPP("func1_out_value"), CDDCommonVariant(widened));
     EXPECT_EQ(services.GetFloatValue(CStrPP("func1_out_decimal_point")), 0.3f);
-    EXPECT_EQ(services.GetFloatValue(CStrPP("func1_out_value")), 0.3);
+    EXPECT_EQ(services.GetFloatValue(CStrPP("func1_out_value")), widened);
+    EXPECT_EQ(host.TakeMethodLog(),
+              (MethodLog{"PutValue(func1_out_decimal_point, 0.3)",
+                         "PutValue(func1_out_value, 0.30000001192092896)",
+                         "GetFloatValue(func1_out_decimal_point) -> 0.3",
+                         "GetFloatValue(func1_out_value) -> 0.30000001192092896"}));
 
     store().SetCurrentValue(1, 7, CDDCommonVariant(16777217));
     const CDDCommonVariant rounded = store().CurrentValue(1, 7);
     EXPECT_EQ(rounded.getKind(), CDDCommonVariant::Float);
     EXPECT_EQ(rounded.getDouble(), 16777216.0);
-    // A value that four bytes hold as it is stays as it is, and needs no fill to tell.
+    // A value that four bytes hold as it is stays as it is. The type is learned once: no value
+    // stored later needs a fill to tell.
     calculation.filled.clear();
     store().SetCurrentValue(1, 7, CDDCommonVariant(16777216));
     EXPECT_EQ(store().CurrentValue(1, 7).getKind(), CDDCommonVariant::Integer);
+    store().SetCurrentValue(1, 7, CDDCommonVariant(0.1));
+    EXPECT_EQ(store().CurrentValue(1, 7).getDouble(), 0.1f);
     EXPECT_TRUE(calculation.filled.empty());
 }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
+#include <cmath>
 
 #include "cli/item_lookup.h"
 #include "cli/text_encoding.h"
@@ -74,7 +76,7 @@ TEST(ParseVariableValue, AVariableOfNoSizeHoldsNoValue) {
             CDDType type(code);
             type.putSize(size);
             try {
-                ParseVariableValue("v", type, "");
+                ParseVariableValue("v", HeldType(type), "");
                 ADD_FAILURE() << "taken";
             } catch (const CommandError& error) {
                 const std::string message = error.what();
@@ -85,8 +87,52 @@ TEST(ParseVariableValue, AVariableOfNoSizeHoldsNoValue) {
     }
     CDDType wide(DD_TYPE_INTEGER);
     wide.putSize(16);
-    EXPECT_EQ(ParseVariableValue("v", wide, "-36028797018963968").getDouble(), -0x1p55);
-    EXPECT_THROW(ParseVariableValue("v", wide, "36028797018963968"), CommandError);
+    EXPECT_EQ(ParseVariableValue("v", HeldType(wide), "-36028797018963968").getDouble(), -0x1p55);
+    EXPECT_THROW(ParseVariableValue("v", HeldType(wide), "36028797018963968"), CommandError);
+}
+
+// A floating-point variable reads a text straight to the four or eight bytes that it holds, so
+// that it is rounded once. Every text that rounds to a finite value is taken, one too small
+// being 0 with its sign; the refusal gives the range in a form that it takes.
+TEST(ParseVariableValue, AFloatingPointTextIsRoundedOnceToWhatTheVariableHolds) {
+    const HeldType single{CDDType(DD_TYPE_FLOAT)};
+    CDDType eight(DD_TYPE_FLOAT);
+    eight.putSize(8);
+    const HeldType wide{eight};
+    struct Case {
+        const HeldType& type;
+        const char* text;
+        double held;
+    };
+    const Case taken[] = {{single, "3.4028235e38", FLT_MAX},
+                          {single, "3.40282347e38", FLT_MAX},
+                          {single, "-3.40282356e38", -FLT_MAX},
+                          {single, "1.0000000596046448", 1.0 + 0x1p-23},
+                          {single, "1e-45", 0x1p-149},
+                          {single, "1e-310", 0.0},
+                          {single, "-1e-400", -0.0},
+                          {wide, "1.0000000596046448", 1.0000000596046448},
+                          {wide, "1e-400", 0.0}};
+    for (const Case& c : taken) {
+        SCOPED_TRACE(c.text);
+        const double held = ParseVariableValue("v", c.type, c.text).getDouble();
+        EXPECT_EQ(held, c.held);
+        EXPECT_EQ(std::signbit(held), std::signbit(c.held));
+    }
+    const std::string singleRange =
+        "--set: v, a floating-point variable, takes a finite number "
+        "from -3.4028235e+38 to 3.4028235e+38, not ";
+    for (const char* text : {"3.4028236e38", "-1e400", "inf", "nan", "0x1p3", "+1"}) {
+        try {
+            ParseVariableValue("v", single, text);
+            ADD_FAILURE() << text << " taken";
+        } catch (const CommandError& error) {
+            EXPECT_EQ(error.what(), singleRange + "'" + text + "'");
+        }
+    }
+    EXPECT_EQ(ParseVariableValue("v", single, "-3.4028235e+38").getDouble(), -FLT_MAX);
+    EXPECT_THROW(ParseVariableValue("v", wide, "1.8e308"), CommandError);
+    EXPECT_EQ(ParseVariableValue("v", wide, "1.7976931348623157e+308").getDouble(), DBL_MAX);
 }
 
 // The host reads and writes numbers alike under a locale whose decimal separator is a comma.
@@ -97,8 +143,8 @@ TEST(HostNumbers, DoNotDependOnTheLocale) {
     EXPECT_EQ(parsed.getDouble(), 2.5);
     EXPECT_EQ(ParseValue("2,5").getKind(), CDDCommonVariant::String);
     const CDDType single(DD_TYPE_FLOAT);
-    EXPECT_EQ(ParseVariableValue("v", single, "-0.1").getDouble(), -0.1);
-    EXPECT_THROW(ParseVariableValue("v", single, "0,1"), CommandError);
+    EXPECT_EQ(ParseVariableValue("v", HeldType(single), "-0.1").getDouble(), -0.1f);
+    EXPECT_THROW(ParseVariableValue("v", HeldType(single), "0,1"), CommandError);
     EXPECT_EQ(RenderText({{"max", Describe(CDDCommonVariant(1.5))},
                           {"min", Describe(CDDCommonVariant(0.1))}}),
               "max: 1.5\nmin: 0.1\n");

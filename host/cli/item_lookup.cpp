@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -71,15 +70,45 @@ CDDCommonVariant WholeVariant(std::int64_t value) {
     return CDDCommonVariant(static_cast<double>(value));
 }
 
+// The shortest text that reads back as the same value: "3.4028235e+38".
+template <class Floating>
+std::string ShortestText(Floating value) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+// The number that `text` gives a floating-point variable, read straight to the `Floating` that
+// the variable holds, so that it is rounded once. A number nearer zero than the least that
+// `Floating` holds is taken as zero, with its sign; one beyond its largest, or no number, is
+// refused.
+template <class Floating>
+CDDCommonVariant FloatingValue(const std::string& subject, std::string_view text) {
+    Floating value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    const bool number = !text.empty() && stop == end;
+    // A number out of range is either beyond the largest or too small; the library's reading,
+    // which runs to an infinity or to zero, tells which.
+    if (number && error == std::errc::result_out_of_range &&
+        std::fabs(CDDCommonVariant(std::string(text).c_str()).getDouble()) < 1.0)
+        return CDDCommonVariant(text.front() == '-' ? -0.0 : 0.0);
+    if (!number || error != std::errc() || !std::isfinite(value)) {
+        constexpr Floating kLargest = std::numeric_limits<Floating>::max();
+        throw CommandError(subject + " takes a finite number from " + ShortestText(-kLargest) +
+                           " to " + ShortestText(kLargest) + ", not " + Quoted(text));
+    }
+    return CDDCommonVariant(static_cast<double>(value));
+}
+
 struct WholeRange {
     std::int64_t minimum;
     std::int64_t maximum;
 };
 
 // The whole numbers that a variable of the type holds; its size is at least one byte.
-WholeRange RangeOf(const CDDType& type) {
-    const int bits = 8 * std::min(HeldSize(type), 7);
-    if (type.getType() == DD_TYPE_INTEGER) {
+WholeRange RangeOf(const HeldType& type) {
+    const int bits = 8 * std::min(type.size(), 7);
+    if (type.type() == DD_TYPE_INTEGER) {
         const std::int64_t half = std::int64_t{1} << (bits - 1);
         return {-half, half - 1};
     }
@@ -87,10 +116,10 @@ WholeRange RangeOf(const CDDType& type) {
 }
 
 // "a 2-byte enumerated variable", "a text of 16 characters".
-std::string TypeText(const CDDType& type) {
-    const std::string size = type.hasSize() ? std::to_string(type.getSize()) : "";
+std::string TypeText(const HeldType& type) {
+    const std::string size = type.givenSize() ? std::to_string(*type.givenSize()) : "";
     const std::string bytes = size.empty() ? "" : size + "-byte ";
-    switch (type.getType()) {
+    switch (type.type()) {
         case DD_TYPE_FLOAT:
             return "a floating-point variable";
         case DD_TYPE_STRING:
@@ -204,26 +233,21 @@ std::int32_t ParseInteger(std::string_view text, std::string_view subject) {
                                                       std::numeric_limits<std::int32_t>::max()));
 }
 
-CDDCommonVariant ParseVariableValue(const std::string& name, const CDDType& type,
+CDDCommonVariant ParseVariableValue(const std::string& name, const HeldType& type,
                                     std::string_view text) {
     const std::string subject = "--set: " + name + ", " + TypeText(type) + ",";
-    if (HeldSize(type) <= 0) throw CommandError(subject + " holds no value");
-    switch (type.getType()) {
-        case DD_TYPE_FLOAT: {
-            const std::optional<double> value = ParseWhole<double>(text);
-            if (!value || !std::isfinite(*value) || std::fabs(*value) > FLT_MAX) {
-                throw CommandError(subject + " takes a finite number from -3.40282e+38 to " +
-                                   "3.40282e+38, not " + Quoted(text));
-            }
-            return CDDCommonVariant(*value);
-        }
+    if (type.size() <= 0) throw CommandError(subject + " holds no value");
+    switch (type.type()) {
+        case DD_TYPE_FLOAT:
+            return type.single() ? FloatingValue<float>(subject, text)
+                                 : FloatingValue<double>(subject, text);
         case DD_TYPE_STRING: {
             const std::optional<std::string> bytes = Utf8ToCp1252(text);
             if (!bytes) {
                 throw CommandError(subject + " cannot take " + Quoted(text) +
                                    ": it has characters outside Windows-1252");
             }
-            if (type.hasSize() && bytes->size() > static_cast<std::size_t>(type.getSize())) {
+            if (type.givenSize() && bytes->size() > static_cast<std::size_t>(*type.givenSize())) {
                 throw CommandError(subject + " cannot take " + Quoted(text) + ": it has " +
                                    std::to_string(bytes->size()) + " characters");
             }
@@ -249,9 +273,7 @@ void ApplySetting(ReferenceObjectStore& store, std::string_view setting, DDConte
     if (dynamic_cast<const CDDVariable*>(&item) == nullptr)
         throw WrongKind(definition, "--set gives values to variables");
     // The type and size are the variable's attributes, which its fill gives.
-    const std::unique_ptr<CDDObject> filled = store.MakeFilled(ctx, definition);
-    const auto* variable = dynamic_cast<const CDDVariable*>(filled.get());
-    const CDDType* type = variable ? variable->getTypeInfo() : nullptr;
+    const HeldType* type = store.TypeOf(ctx, definition.getID());
     store.SetCurrentValue(
         ctx, definition.getID(),
         type ? ParseVariableValue(Cp1252ToUtf8(definition.name().ptr()), *type, text)

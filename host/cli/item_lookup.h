@@ -50,11 +50,11 @@ std::int64_t ParseWholeNumber(std::string_view text, std::string_view subject, s
 std::int32_t ParseInteger(std::string_view text, std::string_view subject);
 
 // The value that `text` gives the variable `name` of this type, checked against the type and
-// its size: a whole number that the integer types hold, a finite number that a
-// single-precision float holds, a text of no more characters than the size. A variable whose
-// size is 0 or less holds no value. Throws CommandError with one line that names the variable
-// and what it takes.
-CDDCommonVariant ParseVariableValue(const std::string& name, const CDDType& type,
+// its size: a whole number that the integer types hold; a number that a floating-point type
+// holds, read straight to its four or eight bytes, one too small for them being 0; a text of
+// no more characters than the size. A variable whose size is 0 or less holds no value. Throws
+// CommandError with one line that names the variable and what it takes.
+CDDCommonVariant ParseVariableValue(const std::string& name, const HeldType& type,
                                     std::string_view text);
 
 // Applies "NAME=VALUE" (NAME may be an object ID) to the store's current values, the value

@@ -8,6 +8,7 @@
 #include <functional>
 #include <iostream>
 #include <new>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -203,11 +204,17 @@ int Run(int argc, char** argv) {
         for (const std::string& setting : settings)
             ddhost::ApplySetting(session.store(), setting, ddhost::kCommandContext);
         const ddhost::CommandOutput output = run(session);
-        Write(json ? output.json.dump(2, ' ', false, ddhost::Json::error_handler_t::replace) + '\n'
-                   : output.text);
+        if (json)
+            Write(output.json.dump(2, ' ', false, ddhost::Json::error_handler_t::replace) + '\n');
+        else
+            Write(output.text);
         return MethodStatus(output.methodResult);
     } catch (const CLI::Success& help) {
-        return app.exit(help);
+        // Written as every other output is, so that help that cannot be written fails too.
+        std::ostringstream text;
+        const int status = app.exit(help, text, text);
+        Write(text.str());
+        return status;
     } catch (const CLI::ParseError& error) {
         return Fail(kUsage, UsageMessage(app, error));
     } catch (const ddhost::UsageError& error) {

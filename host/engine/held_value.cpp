@@ -1,5 +1,8 @@
 #include "engine/held_value.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace ddhost {
 namespace {
 
@@ -7,20 +10,44 @@ double Single(double value) { return static_cast<float>(value); }
 
 }  // namespace
 
-int HeldSize(const CDDType& type) {
-    if (type.hasSize()) return type.getSize();
-    return type.getType() == DD_TYPE_TIME_STAMP ? 8 : 4;
+HeldType::HeldType(const CDDType& type) : m_type(type.getType()) {
+    if (type.hasSize()) m_givenSize = type.getSize();
+}
+
+int HeldType::size() const {
+    if (m_givenSize) return *m_givenSize;
+    return m_type == DD_TYPE_TIME_STAMP ? 8 : 4;
 }
 
 bool ChangedBySinglePrecision(const CDDCommonVariant& value) {
     return value.isNumber() && Single(value.getDouble()) != value.getDouble();
 }
 
-CDDCommonVariant HeldValue(const CDDType* type, const CDDCommonVariant& value) {
-    if (type == nullptr || type->getType() != DD_TYPE_FLOAT || HeldSize(*type) != 4 ||
-        !ChangedBySinglePrecision(value))
-        return value;
+CDDCommonVariant HeldValue(const HeldType* type, const CDDCommonVariant& value) {
+    if (type == nullptr || !type->single() || !ChangedBySinglePrecision(value)) return value;
     return CDDCommonVariant(Single(value.getDouble()));
+}
+
+double ShownSingle(double number) {
+    // The shortest digits of the four-byte value, read back by the library as a double: the
+    // nearest double to them has those same shortest digits.
+    char text[32];
+    *std::to_chars(text, text + sizeof text - 1, static_cast<float>(number)).ptr = '\0';
+    return CDDCommonVariant(text).getDouble();
+}
+
+std::optional<double> ShownOtherwise(const HeldType* type, double number) {
+    // A whole number that four bytes hold has no shorter text in four bytes than in eight.
+    if (type == nullptr || !type->single() || Single(number) != number ||
+        (number == std::trunc(number) && std::fabs(number) <= 0x1p24))
+        return std::nullopt;
+    const double shown = ShownSingle(number);
+    return shown != number ? std::optional<double>(shown) : std::nullopt;
+}
+
+CDDCommonVariant ShownValue(const HeldType* type, const CDDCommonVariant& value) {
+    if (value.getKind() != CDDCommonVariant::Float) return value;
+    return CDDCommonVariant(ShownOtherwise(type, value.getDouble()).value_or(value.getDouble()));
 }
 
 }  // namespace ddhost

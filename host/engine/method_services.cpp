@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/held_value.h"
 #include "engine/object_store.h"
 
 namespace ddhost {
@@ -9,11 +10,6 @@ namespace ddhost {
 namespace {
 
 std::string Quoted(const CStrPP& text) { return std::string("\"") + text.ptr() + "\""; }
-
-std::string ValueText(const CDDCommonVariant& value) {
-    if (value.getKind() == CDDCommonVariant::String) return Quoted(value.getString());
-    return value.getString().ptr();
-}
 
 std::string Call(const char* operation, const std::string& arguments) {
     return std::string(operation) + "(" + arguments + ")";
@@ -40,8 +36,24 @@ CDDCommonVariant ReferenceMethodServices::ReadValue(const char* operation, const
         return CDDCommonVariant(0);
     }
     CDDCommonVariant value = m_store.CurrentValue(m_ctx, id);
-    Log(Call(operation, variable.ptr()) + " -> " + ValueText(value));
+    Log(Call(operation, variable.ptr()) + " -> " + Text(id, value));
     return value;
+}
+
+std::string ReferenceMethodServices::Text(DDObjectId variable, const CDDCommonVariant& value) {
+    if (value.getKind() == CDDCommonVariant::String) return Quoted(value.getString());
+    // Only a floating-point number can be shown otherwise: only then is the type needed.
+    if (variable == 0 || value.getKind() != CDDCommonVariant::Float) return value.getString().ptr();
+    const auto shown = ShownOtherwise(m_store.TypeOf(m_ctx, variable), value.getDouble());
+    if (!shown) return value.getString().ptr();
+    if (!ShownAsSingle(value)) m_singlesShown.push_back(value.getDouble());
+    return CDDCommonVariant(*shown).getString().ptr();
+}
+
+bool ReferenceMethodServices::ShownAsSingle(const CDDCommonVariant& value) const {
+    return value.getKind() == CDDCommonVariant::Float &&
+           std::find(m_singlesShown.begin(), m_singlesShown.end(), value.getDouble()) !=
+               m_singlesShown.end();
 }
 
 std::int32_t ReferenceMethodServices::GetIntegerValue(const CStrPP& variable) {
@@ -53,8 +65,8 @@ double ReferenceMethodServices::GetFloatValue(const CStrPP& variable) {
 }
 
 void ReferenceMethodServices::PutValue(const CStrPP& variable, const CDDCommonVariant& value) {
-    Log(Call("PutValue", std::string(variable.ptr()) + ", " + ValueText(value)));
     const DDObjectId id = VariableId(variable);
+    Log(Call("PutValue", std::string(variable.ptr()) + ", " + Text(id, value)));
     if (id == 0) return;
     m_store.SetCurrentValue(m_ctx, id, value);
     if (std::find(m_runs.written.begin(), m_runs.written.end(), id) == m_runs.written.end())
@@ -62,7 +74,9 @@ void ReferenceMethodServices::PutValue(const CStrPP& variable, const CDDCommonVa
 }
 
 void ReferenceMethodServices::PutLocal(const CStrPP& local, const CDDCommonVariant& value) {
-    Log(Call("PutLocal", std::string(local.ptr()) + ", " + ValueText(value)));
+    const CDDCommonVariant& shown =
+        ShownAsSingle(value) ? CDDCommonVariant(ShownSingle(value.getDouble())) : value;
+    Log(Call("PutLocal", std::string(local.ptr()) + ", " + Text(0, shown)));
 }
 
 bool ReferenceMethodServices::ShowMessage(const CStrPP& message) {

@@ -56,12 +56,20 @@ class ReferenceMethodServices : public MethodServices {
     // The variable's object ID, or 0 when the directory has no variable of that name.
     DDObjectId VariableId(const CStrPP& name) const;
     CDDCommonVariant ReadValue(const char* operation, const CStrPP& variable);
+    // The log's text of a value of the variable of that ID, or of none (0): a four-byte value by
+    // its own shortest text (ShownValue).
+    std::string Text(DDObjectId variable, const CDDCommonVariant& value);
+    // Whether the value is one of the four-byte values that this run showed otherwise.
+    bool ShownAsSingle(const CDDCommonVariant& value) const;
     void Log(std::string call) { m_runs.log.push_back(std::move(call)); }
 
     DDContext m_ctx;
     ReferenceObjectStore& m_store;
     MethodRuns& m_runs;
     std::int32_t m_result = 0;
+    // The four-byte values that this run showed otherwise: a local has no type that the host
+    // knows, so one of these handed on as a local is shown as it was before.
+    std::vector<double> m_singlesShown;
 };
 
 }  // namespace ddhost

@@ -204,9 +204,9 @@ std::unique_ptr<CDDObject> ReferenceObjectStore::MakeFilled(DDContext ctx,
     return object;
 }
 
-void ReferenceObjectStore::FillInternally(DDContext ctx, CDDObject& object) {
+bool ReferenceObjectStore::FillInternally(DDContext ctx, CDDObject& object) {
     const DDObjectId id = object.getcDefinition()->getID();
-    if (m_calculation == nullptr || ScopedMark::Marked(m_filling, id)) return;
+    if (m_calculation == nullptr || ScopedMark::Marked(m_filling, id)) return false;
     ScopedMark mark(m_filling, id);
     RecorderPause pause;
     struct Depth {
@@ -215,14 +215,29 @@ void ReferenceObjectStore::FillInternally(DDContext ctx, CDDObject& object) {
         ~Depth() { --depth; }
     } depth(m_internalDepth);
     Calculate(*m_calculation, ctx, object);
+    return true;
 }
 
 std::unique_ptr<CDDVariable> ReferenceObjectStore::FilledVariable(DDContext ctx,
                                                                   DDObjectId variable) {
     std::unique_ptr<CDDObject> object = Copy(variable);
-    if (dynamic_cast<CDDVariable*>(object.get()) == nullptr) return nullptr;
-    FillInternally(ctx, *object);
-    return std::unique_ptr<CDDVariable>(static_cast<CDDVariable*>(object.release()));
+    auto* filled = dynamic_cast<CDDVariable*>(object.get());
+    if (filled == nullptr) return nullptr;
+    if (FillInternally(ctx, *object)) {
+        const CDDType* type = filled->getTypeInfo();
+        m_types.insert_or_assign(variable, type ? std::optional<HeldType>(*type) : std::nullopt);
+    }
+    object.release();
+    return std::unique_ptr<CDDVariable>(filled);
+}
+
+const HeldType* ReferenceObjectStore::TypeOf(DDContext ctx, DDObjectId variable) {
+    auto known = m_types.find(variable);
+    if (known == m_types.end()) {
+        FilledVariable(ctx, variable);
+        known = m_types.find(variable);
+    }
+    return known != m_types.end() && known->second ? &*known->second : nullptr;
 }
 
 CDDCommonVariant ReferenceObjectStore::DefaultValue(DDContext ctx, DDObjectId variable) {
@@ -232,7 +247,7 @@ CDDCommonVariant ReferenceObjectStore::DefaultValue(DDContext ctx, DDObjectId va
     if (filled == nullptr) return CDDCommonVariant(0);
     const CDDCommonVariant value = filled->getValue();
     if (value.getKind() == CDDCommonVariant::Empty) return CDDCommonVariant(0);
-    return HeldValue(filled->getTypeInfo(), value);
+    return HeldValue(TypeOf(ctx, variable), value);
 }
 
 CDDCommonVariant ReferenceObjectStore::CurrentValue(DDContext ctx, DDObjectId variable) {
@@ -248,10 +263,10 @@ CDDCommonVariant ReferenceObjectStore::CurrentValue(DDContext ctx, DDObjectId va
 
 void ReferenceObjectStore::SetCurrentValue(DDContext ctx, DDObjectId variable,
                                            const CDDCommonVariant& value) {
-    // Only a number that single precision changes needs the variable's type, and so its fill.
-    const std::unique_ptr<CDDVariable> filled =
-        ChangedBySinglePrecision(value) ? FilledVariable(ctx, variable) : nullptr;
-    m_values.insert_or_assign(variable, filled ? HeldValue(filled->getTypeInfo(), value) : value);
+    // Only a number that single precision changes needs the variable's type.
+    m_values.insert_or_assign(variable, ChangedBySinglePrecision(value)
+                                            ? HeldValue(TypeOf(ctx, variable), value)
+                                            : value);
 }
 
 }  // namespace ddhost

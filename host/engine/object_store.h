@@ -2,11 +2,13 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "engine/held_value.h"
 #include "engine/store_call.h"
 #include "interfaces/attribute_calculation.h"
 
@@ -79,9 +81,13 @@ class ReferenceObjectStore : public ObjectStore {
     std::unique_ptr<CDDObject> MakeFilled(DDContext ctx, const CDDDefinition& definition);
 
     // The variable's current value: what was set last, else its default after its fill, else 0.
-    // Either is kept as the variable holds it (HeldValue), by the type of its fill with `ctx`.
+    // Either is kept as the variable holds it (HeldValue), by its type (TypeOf).
     CDDCommonVariant CurrentValue(DDContext ctx, DDObjectId variable);
     void SetCurrentValue(DDContext ctx, DDObjectId variable, const CDDCommonVariant& value);
+    // The type of the variable's fill, learned with its first fill (with `ctx`) and kept, as a
+    // variable's type does not change; null when the directory has no such variable, its fill
+    // gives no type, or the fill is cut short.
+    const HeldType* TypeOf(DDContext ctx, DDObjectId variable);
 
   private:
     // Index entries: the object of a key; the last entry of equal keys is the one found.
@@ -92,8 +98,10 @@ class ReferenceObjectStore : public ObjectStore {
     StoreCall* Record(StoreOperation operation, const CDDDefinition& definition, DDContext ctx = 0);
     // Brings the look-ups up to date with the directory.
     void Reindex() const;
-    void FillInternally(DDContext ctx, CDDObject& object);
-    // The directory's variable of that ID filled as the store's own fill; null when it has none.
+    // False when the fill was cut short, or there is no plug-in to make it.
+    bool FillInternally(DDContext ctx, CDDObject& object);
+    // The directory's variable of that ID filled as the store's own fill, its type learned; null
+    // when it has none.
     std::unique_ptr<CDDVariable> FilledVariable(DDContext ctx, DDObjectId variable);
     CDDCommonVariant DefaultValue(DDContext ctx, DDObjectId variable);
     TransactionSets& SetsOf(const CDDTransactionRef& ref);
@@ -111,6 +119,9 @@ class ReferenceObjectStore : public ObjectStore {
     std::vector<TransactionSets> m_transactionSets;
     std::vector<VariableSet> m_variableSets;
     std::map<DDObjectId, CDDCommonVariant> m_values;
+    // Learned from fills that ran, so bounded by the directory too; a variable whose fill gives no
+    // type has none.
+    std::map<DDObjectId, std::optional<HeldType>> m_types;
     // Guards of the store's own fills.
     int m_internalDepth = 0;
     std::vector<DDObjectId> m_filling;
