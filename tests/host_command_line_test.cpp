@@ -167,10 +167,14 @@ TEST(DdhostCommandLine, AFourByteFloatHoldsAndShowsWhatFourBytesHold) {
     const Outcome read = Ddhost({"exec", "meth_read_limits", "--set", "func1_hi_lim=0.1"});
     EXPECT_NE(read.out.find("PutValue(func1_hi_lim_local, 0.1)\n"), std::string::npos) << read.out;
     EXPECT_NE(read.out.find("value: func1_hi_lim_local = 0.1\n"), std::string::npos) << read.out;
-    const std::string json =
-        Ddhost({"exec", "meth_read_limits", "--set", "func1_hi_lim=0.1", "--json"}).out;
-    EXPECT_NE(json.find("\"func1_hi_lim_local\": 0.1\n"), std::string::npos) << json;
-    EXPECT_NE(json.find("\"func1_lo_lo_lim_local\": -3e+38,\n"), std::string::npos) << json;
+    // A double's shortest text in JSON would be 3.6897124999999996e+19 here.
+    const std::string json = Ddhost({"exec", "meth_read_limits", "--set", "func1_hi_lim=0.1",
+                                     "--set", "func1_lo_lim=3.6897125e+19", "--json"})
+                                 .out;
+    for (const char* member :
+         {"\"func1_lo_lo_lim_local\": -3e+38,\n", "\"func1_lo_lim_local\": 3.6897125e+19,\n",
+          "\"func1_hi_lim_local\": 0.1\n"})
+        EXPECT_NE(json.find(member), std::string::npos) << member << json;
 }
 
 TEST(DdhostCommandLine, OutputThatCannotBeWrittenIsDdhostsOwnFailure) {

@@ -162,6 +162,23 @@ TEST(ClosestNames, PrefixesComeFirstThenNearNames) {
     EXPECT_EQ(ClosestNames(names, "", 3).size(), 3u);
 }
 
+// JSON is written as nlohmann writes it, except that a number given by its text is that text.
+TEST(JsonText, WritesAsTheLibraryDumpsAndNumbersGivenByTheirTextAsThatText) {
+    const Json json = {{"id", 222},
+                       {"label", "Ger\xE4t \"x\"\n"},
+                       {"empty", Json::object()},
+                       {"none", Json::array()},
+                       {"nested", {{{"min", 0.5}, {"max", nullptr}}, {1, true}, Json::array()}},
+                       {"", -3e38}};
+    for (int indent : {-1, 0, 2})
+        EXPECT_EQ(JsonText(json, indent),
+                  json.dump(indent, ' ', false, Json::error_handler_t::replace));
+    const Json held = {{"limit", NumberWithText("3.6897125e+19")},
+                       {"list", {NumberWithText("0.1")}}};
+    EXPECT_EQ(JsonText(held), "{\"limit\":3.6897125e+19,\"list\":[0.1]}");
+    EXPECT_EQ(RenderText(held), "limit: 3.6897125e+19\nlist: [0.1]\n");
+}
+
 TEST(RenderText, ShowsNestingAndKeepsFlatListsOnOneLine) {
     const Json json = {{"id", 222},
                        {"label", "Gerät"},

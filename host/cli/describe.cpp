@@ -176,6 +176,28 @@ Json Describe(const CDDCommonVariant& value) {
     return nullptr;
 }
 
+Json Describe(const HeldType* type, const CDDCommonVariant& value) {
+    if (value.getKind() != CDDCommonVariant::Float) return Describe(value);
+    const std::optional<double> shown = ShownOtherwise(type, value.getDouble());
+    return shown ? NumberWithText(CDDCommonVariant(*shown).getString().ptr()) : Describe(value);
+}
+
+namespace {
+
+constexpr std::uint8_t kNumberTextSubtype = 0x4E;
+
+}  // namespace
+
+Json NumberWithText(std::string_view text) {
+    return Json::binary(std::vector<std::uint8_t>(text.begin(), text.end()), kNumberTextSubtype);
+}
+
+const std::vector<std::uint8_t>* NumberTextOf(const Json& json) {
+    if (!json.is_binary()) return nullptr;
+    const auto& binary = json.get_binary();
+    return binary.has_subtype() && binary.subtype() == kNumberTextSubtype ? &binary : nullptr;
+}
+
 Json Describe(const CDDDefinition& definition) {
     return {{"id", definition.getID()},
             {"name", Describe(definition.name())},

@@ -16,6 +16,7 @@
 #include "cli/commands.h"
 #include "cli/item_lookup.h"
 #include "cli/text_encoding.h"
+#include "cli/text_output.h"
 #include "engine/plugin_call.h"
 
 #if defined(_WIN32)
@@ -205,7 +206,7 @@ int Run(int argc, char** argv) {
             ddhost::ApplySetting(session.store(), setting, ddhost::kCommandContext);
         const ddhost::CommandOutput output = run(session);
         if (json)
-            Write(output.json.dump(2, ' ', false, ddhost::Json::error_handler_t::replace) + '\n');
+            Write(ddhost::JsonText(output.json, 2) + '\n');
         else
             Write(output.text);
         return MethodStatus(output.methodResult);

@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 #include "cli/item_lookup.h"
 #include "cli/text_encoding.h"
-#include "engine/held_value.h"
+#include "cli/text_output.h"
 #include "engine/object_kinds.h"
 #include "engine/plugin_call.h"
 
@@ -96,9 +96,9 @@ CommandOutput ExecCommand(Session& session, std::string_view item, const ExecOpt
     Json values = Json::object();
     for (DDObjectId id : runs.written) {
         const std::string name = Cp1252ToUtf8(store.Find(id)->getcDefinition()->name().ptr());
-        values[name] = Describe(
-            ShownValue(store.TypeOf(kCommandContext, id), store.CurrentValue(kCommandContext, id)));
-        text += "value: " + name + " = " + values[name].dump() + '\n';
+        values[name] =
+            Describe(store.TypeOf(kCommandContext, id), store.CurrentValue(kCommandContext, id));
+        text += "value: " + name + " = " + JsonText(values[name]) + '\n';
     }
     Json json = {{"method", Describe(definition)},
                  {"arg", options.arg},

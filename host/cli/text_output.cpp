@@ -1,6 +1,7 @@
 #include "cli/text_output.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ddhost {
 namespace {
@@ -8,7 +9,33 @@ namespace {
 bool IsPlain(const Json& json) { return !json.is_object() && !json.is_array(); }
 
 std::string Scalar(const Json& json) {
+    if (const std::vector<std::uint8_t>* text = NumberTextOf(json))
+        return std::string(text->begin(), text->end());
     return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// Written as nlohmann's dump writes it: a line for each member or element where there is an
+// indent, and nothing between the items where there is none.
+void WriteJson(const Json& json, int indent, int depth, std::string& out) {
+    if (!(json.is_object() || json.is_array()) || json.empty()) {
+        out += Scalar(json);
+        return;
+    }
+    const auto newLine = [&](int level) {
+        if (indent < 0) return;
+        out += '\n';
+        out.append(static_cast<std::size_t>(level * indent), ' ');
+    };
+    out += json.is_object() ? '{' : '[';
+    bool first = true;
+    for (const auto& [key, value] : json.items()) {
+        if (!std::exchange(first, false)) out += ',';
+        newLine(depth + 1);
+        if (json.is_object()) out += Scalar(Json(key)) + (indent < 0 ? ":" : ": ");
+        WriteJson(value, indent, depth + 1, out);
+    }
+    newLine(depth);
+    out += json.is_object() ? '}' : ']';
 }
 
 std::string Inline(const Json& list) {
@@ -59,6 +86,12 @@ void Render(const Json& json, int indent, std::string& out) {
 }
 
 }  // namespace
+
+std::string JsonText(const Json& json, int indent) {
+    std::string out;
+    WriteJson(json, indent, 0, out);
+    return out;
+}
 
 std::string RenderText(const Json& json, int indent) {
     std::string out;

@@ -10,4 +10,8 @@ namespace ddhost {
 // of plain values on one line; every line starts with `indent` blanks.
 std::string RenderText(const Json& json, int indent = 0);
 
+// The JSON's text as nlohmann's dump writes it, `indent` blanks a level or all on one line with
+// -1, invalid UTF-8 replaced; a number given by its text (NumberWithText) is written as that text.
+std::string JsonText(const Json& json, int indent = -1);
+
 }  // namespace ddhost

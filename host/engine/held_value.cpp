@@ -45,9 +45,4 @@ std::optional<double> ShownOtherwise(const HeldType* type, double number) {
     return shown != number ? std::optional<double>(shown) : std::nullopt;
 }
 
-CDDCommonVariant ShownValue(const HeldType* type, const CDDCommonVariant& value) {
-    if (value.getKind() != CDDCommonVariant::Float) return value;
-    return CDDCommonVariant(ShownOtherwise(type, value.getDouble()).value_or(value.getDouble()));
-}
-
 }  // namespace ddhost

@@ -38,12 +38,10 @@ CDDCommonVariant HeldValue(const HeldType* type, const CDDCommonVariant& value);
 // How the host shows a number of a variable of the type otherwise than as the double it is:
 // a number that four bytes hold, of a floating-point variable of four bytes, is shown by the
 // shortest text that reads back as the same four bytes ("0.1", not the "0.10000000149011612"
-// of the double it widens to). It is given as the double that this text names, which the
-// library's text and JSON then write with those digits. Nothing when it is shown as it is.
+// of the double it widens to). It is given as the double that this text names, whose text the
+// library writes with those digits. Nothing when it is shown as it is.
 std::optional<double> ShownOtherwise(const HeldType* type, double number);
 // The same for a number that is known to be a four-byte value.
 double ShownSingle(double number);
-// The value as the host shows it (ShownOtherwise) for a variable of the type.
-CDDCommonVariant ShownValue(const HeldType* type, const CDDCommonVariant& value);
 
 }  // namespace ddhost
