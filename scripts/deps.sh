@@ -19,8 +19,10 @@ dd_require_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
+# The Linux build, and the locale sources from which the tests make a comma-decimal locale with
+# localedef where the machine has none.
 DD_LINUX_PACKAGES=(g++ cmake make googletest libgtest-dev libgmock-dev libbenchmark-dev
-                   nlohmann-json3-dev libcli11-dev)
+                   nlohmann-json3-dev libcli11-dev locales)
 
 # The Windows build: the MinGW-w64 cross compiler (its POSIX-threads flavour), the resource
 # compiler in its binutils, GoogleTest's sources, and Wine with its 32-bit half to run the tests.

@@ -116,6 +116,40 @@ TEST(DdVariant, StringsConvertToTheDecimalNumberTheyStartWith) {
     EXPECT_EQ(CDDCommonVariant("x").getDouble(), 0.0);
 }
 
+TEST(DdVariant, StringsBeyondADoublesRangeAndHexadecimalStringsReadAsStrtodReadsThem) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        std::string text;
+        double expected;
+    } rows[] = {
+        {"1e400", inf},
+        {"-1e400", -inf},
+        {"1e-400", 0.0},
+        {"-1e-400", -0.0},
+        {"0x1p2000", inf},
+        {"0x1p-2000", 0.0},
+        {"123456789012345678901234567890123456789", 1.2345678901234568e38},
+        {"1" + std::string(400, '0'), inf},
+        {"0." + std::string(400, '0') + "1", 0.0},
+        {"0x1.8p1", 3.0},
+        {"0X10", 16.0},
+        {"-0x1p-2", -0.25},
+        {"0x.8", 0.5},
+        {"0x1P-1074", std::numeric_limits<double>::denorm_min()},
+        // A "0x" with no digit after it is a zero followed by an "x".
+        {"0x", 0.0},
+        {"0xp3", 0.0},
+        // An exponent mark without an exponent is not part of the number.
+        {"0x1p", 1.0},
+        {"0x1p+-5", 1.0},
+    };
+    for (const auto& row : rows) {
+        const double value = CDDCommonVariant(row.text.c_str()).getDouble();
+        EXPECT_EQ(value, row.expected) << row.text.substr(0, 40);
+        EXPECT_EQ(std::signbit(value), std::signbit(row.expected)) << row.text.substr(0, 40);
+    }
+}
+
 TEST(DdVariant, NumbersConvertToTextThatReadsBackExactly) {
     EXPECT_STREQ(CDDCommonVariant(253).getString().ptr(), "253");
     EXPECT_STREQ(CDDCommonVariant(INT32_MIN).getString().ptr(), "-2147483648");

@@ -35,13 +35,25 @@ struct DoubleRounding {};
 
 NumberText::NumberText(double value, int fewestDigits) {
     [[maybe_unused]] const DoubleRounding rounding;
-    char* end = m_text;
-    for (int digits = fewestDigits;; ++digits) {
-        end = std::to_chars(m_text, m_text + kRoom - 1, value, std::chars_format::general, digits)
-                  .ptr;
-        double back = 0.0;
-        std::from_chars(m_text, end, back);
-        if (back == value || digits >= std::numeric_limits<double>::max_digits10) break;
+    constexpr int kMostDigits = std::numeric_limits<double>::max_digits10;
+    // The shortest text that reads back as `value` tells how many digits it takes; an infinity
+    // or a NaN has none.
+    char* end = std::to_chars(m_text, m_text + kRoom - 1, value, std::chars_format::scientific).ptr;
+    const auto shortest = std::count_if(m_text, std::find(m_text, end, 'e'),
+                                        [](char c) { return c >= '0' && c <= '9'; });
+    int digits = std::max(fewestDigits, static_cast<int>(shortest));
+    const auto write = [&] {
+        return std::to_chars(m_text, m_text + kRoom - 1, value, std::chars_format::general, digits)
+            .ptr;
+    };
+    end = write();
+    // The nearest text of that many digits may miss where the shortest one does not: at a power
+    // of two the doubles below lie twice as close as those above. One digit more reads back then.
+    double back = 0.0;
+    std::from_chars(m_text, end, back);
+    if (back != value && digits < kMostDigits) {
+        ++digits;
+        end = write();
     }
     *end = '\0';
 }
