@@ -35,25 +35,32 @@ struct DoubleRounding {};
 
 NumberText::NumberText(double value, int fewestDigits) {
     [[maybe_unused]] const DoubleRounding rounding;
-    constexpr int kMostDigits = std::numeric_limits<double>::max_digits10;
-    // The shortest text that reads back as `value` tells how many digits it takes; an infinity
-    // or a NaN has none.
-    char* end = std::to_chars(m_text, m_text + kRoom - 1, value, std::chars_format::scientific).ptr;
-    const auto shortest = std::count_if(m_text, std::find(m_text, end, 'e'),
-                                        [](char c) { return c >= '0' && c <= '9'; });
-    int digits = std::max(fewestDigits, static_cast<int>(shortest));
+    int digits = fewestDigits;
+    char* end = m_text;
     const auto write = [&] {
-        return std::to_chars(m_text, m_text + kRoom - 1, value, std::chars_format::general, digits)
-            .ptr;
+        end = std::to_chars(m_text, m_text + kRoom - 1, value, std::chars_format::general, digits)
+                  .ptr;
     };
-    end = write();
-    // The nearest text of that many digits may miss where the shortest one does not: at a power
-    // of two the doubles below lie twice as close as those above. One digit more reads back then.
-    double back = 0.0;
-    std::from_chars(m_text, end, back);
-    if (back != value && digits < kMostDigits) {
-        ++digits;
-        end = write();
+    const auto readsBack = [&] {
+        double back = 0.0;
+        std::from_chars(m_text, end, back);
+        return back == value;
+    };
+    // Most numbers read back with the fewest digits. Any other takes as many as the shortest text
+    // that reads back as it (an infinity or a NaN has none), or one more: the nearest text of that
+    // many may miss where the shortest one does not, as at a power of two the doubles below lie
+    // twice as close as those above.
+    write();
+    if (!readsBack()) {
+        end = std::to_chars(m_text, m_text + kRoom - 1, value, std::chars_format::scientific).ptr;
+        const auto shortest = std::count_if(m_text, std::find(m_text, end, 'e'),
+                                            [](char c) { return c >= '0' && c <= '9'; });
+        digits = std::max(fewestDigits + 1, static_cast<int>(shortest));
+        write();
+        if (!readsBack() && digits < std::numeric_limits<double>::max_digits10) {
+            ++digits;
+            write();
+        }
     }
     *end = '\0';
 }
