@@ -1,5 +1,7 @@
 #include "platform/framework.h"
 
+#include <new>
+
 namespace platform {
 namespace {
 
@@ -7,7 +9,8 @@ namespace {
 // object of the module is constructed and outlives all of them.
 struct ModuleState {
     CWinApp* application = nullptr;
-    bool startFailed = false;
+    // Kept without allocating, as the start may have failed for want of memory.
+    StartFailure startFailure = StartFailure::None;
 };
 constinit ModuleState g_moduleState;
 
@@ -18,21 +21,25 @@ bool AttachProcess(ModuleInstance instance) {
     if (application == nullptr) return true;
     application->m_hInstance = instance;
     // Nothing may leave a static initialiser or the system's load notice.
-    bool started;
+    StartFailure failure;
     try {
-        started = application->InitInstance();
+        failure = application->InitInstance() ? StartFailure::None : StartFailure::Other;
+    } catch (const std::bad_alloc&) {
+        failure = StartFailure::OutOfMemory;
     } catch (...) {
-        started = false;
+        failure = StartFailure::Other;
     }
-    g_moduleState.startFailed = !started;
-    return started;
+    g_moduleState.startFailure = failure;
+    return failure == StartFailure::None;
 }
 
 void DetachProcess() {
     if (CWinApp* application = g_moduleState.application) application->ExitInstance();
 }
 
-bool StartFailed() { return g_moduleState.startFailed; }
+StartFailure LastStartFailure() { return g_moduleState.startFailure; }
+
+bool StartFailed() { return LastStartFailure() != StartFailure::None; }
 
 }  // namespace platform
 

@@ -30,6 +30,10 @@ namespace platform {
 bool AttachProcess(ModuleInstance instance);
 void DetachProcess();
 
+// How the last start failed: not at all, for want of memory (std::bad_alloc), or otherwise.
+enum class StartFailure { None, OutOfMemory, Other };
+StartFailure LastStartFailure();
+
 // Whether the last start failed. Where the system cannot fail the load, the module's exports
 // then answer their failure values.
 bool StartFailed();

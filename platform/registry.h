@@ -17,7 +17,7 @@
 //
 // The stand-in writes when a key is closed: a key made by Create appears then, together with
 // every value set under it, in one change of the file. Until then only that key sees them, and
-// a key abandoned by an exception writes nothing.
+// a key abandoned, by Abandon or by an exception, writes nothing.
 namespace platform::registry {
 
 // Value types, with the system's numbers.
@@ -103,6 +103,9 @@ class Key {
     // Closes the key now; false when it was not open or what it held back could not be
     // written. Memory running out before anything is written throws std::bad_alloc.
     bool Close();
+    // Closes the key without writing what it held back, for a writer that could not set all it
+    // meant to; the reason that failure kept stays. On Windows what was set is there already.
+    void Abandon();
 
     struct Impl;
 
@@ -122,19 +125,32 @@ class Key {
 // stand in the way. Only the stand-in has such reasons to give.
 std::string Problem();
 
-// Each thread keeps the reason its last registry operation failed, apart from the system's last
-// error, which the cleaning up after a failure may change, until an export hands it to its
-// caller the way the platform hands on a call's reason: as the last error (SetLastError) on
-// Windows, in errno elsewhere.
+// Each thread keeps the reason its last registry operation failed until an export hands it to
+// its caller the way the platform hands on a call's reason. Elsewhere that is errno, apart from
+// which the reason is kept, as the cleaning up after a failure may change errno. On Windows it
+// is the thread's last error (SetLastError), where the reason is kept from the start: nothing
+// that runs after a failure changes it there.
+
+// A reason as the platform hands it on: a system error code on Windows, an errno value or one
+// of the stand-in's own elsewhere; 0 for none.
+#if defined(_WIN32)
+using Reason = unsigned long;
+#else
+using Reason = int;
+#endif
 
 // Forgets the reason kept: an export's first step.
 void ForgetFailure();
 // Keeps running out of memory as the reason.
 void FailForLackOfMemory();
-// Leaves the reason kept as the system's last error; none (0) when nothing failed.
+// Keeps a module start that failed otherwise than for want of memory as the reason.
+void FailForFailedStart();
+// Hands the reason kept on as the system's last error; none (0) when nothing failed.
 void PassOnFailure();
-// The system's last error as one line, for a host to show after an export failed: to be read
-// first thing after the call. Empty when it holds no reason.
-std::string LastErrorText();
+// The reason an export handed on, for a host to read first thing after the call.
+Reason LastFailure();
+// `reason` as one line for a host to show; empty for none. A key's reason names `key`, the key
+// the call worked on as the host shows it; the stand-in's reasons of its file name the file.
+std::string FailureText(Reason reason, const std::string& key);
 
 }  // namespace platform::registry

@@ -21,6 +21,7 @@
 #include <optional>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -29,10 +30,15 @@
 #include "cli/item_lookup.h"
 #include "interfaces/exports.h"
 #include "interfaces/self_registration.h"
+#include "platform/framework.h"
 #include "platform/module.h"
 #include "platform/registry.h"
 #include "support/registry_snapshot.h"
 #include "support/temporary_directory.h"
+
+// The exports of the plug-in's code linked into this program, whose start a test fails.
+extern "C" std::int32_t DllRegisterServer();
+extern "C" std::int32_t DllUnregisterServer();
 
 namespace {
 
@@ -491,6 +497,90 @@ TEST_F(RegistryStoreTest, AFileThisUserCannotReadIsRefusedWithTheSystemsReason) 
     EXPECT_EQ(FileText(StorePath()), "REGEDIT4\n");
 }
 
+// A reason that something the stand-in can name stands in the way is given with that name: the
+// device's key, which has a subkey; a directory in the temporary file's place, refused before
+// anything is made; the store's directory, which this user may not write.
+TEST_F(RegistryStoreTest, DdhostNamesTheKeyTheTemporaryFileOrTheDirectoryInTheWay) {
+    const std::string key = "HKEY_LOCAL_MACHINE\\" + kDeviceKey;
+    const std::string file = "registry file " + StorePath().string() + ": ";
+    const std::string lock = StorePath().string() + ".lock";
+    ddhost::Session session(DD_PLUGIN_PATH);
+    ASSERT_EQ(Register(), 0);
+    ASSERT_TRUE(Key::LocalMachine().Create(kDeviceKey + "\\Sub").Close());
+    EXPECT_EQ(FailureLine(session, true), "DllUnregisterServer returned 0x80040201, and " + key +
+                                              " is still there; key " + key +
+                                              ": it has subkeys, so it is not deleted");
+    ASSERT_EQ(Key::LocalMachine().DeleteSubKey(kDeviceKey + "\\Sub"), Outcome::Done);
+
+    const std::string temporary = StorePath().string() + ".tmp";
+    std::filesystem::create_directory(temporary);
+    std::filesystem::remove(lock);
+    const std::string text = FileText(StorePath());
+    const std::string inTheWay = file + "its temporary file " + temporary + " is a directory";
+    EXPECT_EQ(FailureLine(session, true), "DllUnregisterServer returned 0x80040201, and " + key +
+                                              " is still there; " + inTheWay);
+    EXPECT_EQ(FailureLine(session, false), "DllRegisterServer returned 0x80040201; " + inTheWay);
+    EXPECT_EQ(FileText(StorePath()), text);
+    EXPECT_FALSE(std::filesystem::exists(lock));
+    std::filesystem::remove(temporary);
+
+    // Root writes any directory, so the test writes as nobody.
+    std::filesystem::remove(StorePath());
+    ASSERT_EQ(chmod(directory.path().c_str(), 0755), 0);
+    ASSERT_EQ(chmod(StorePath().parent_path().c_str(), 0555), 0);
+    const auto line = InChild([&]() -> std::optional<std::string> {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return std::nullopt;
+        if (access(StorePath().parent_path().c_str(), X_OK) != 0) return std::nullopt;
+        return FailureLine(session, false);
+    });
+    chmod(StorePath().parent_path().c_str(), 0755);
+    if (!line) GTEST_SKIP() << "not tried, as the user nobody cannot reach the store";
+    EXPECT_EQ(*line, "DllRegisterServer returned 0x80040201, and " + key + " is missing; " + file +
+                         "its directory " + StorePath().parent_path().string() +
+                         " cannot be written: Permission denied");
+}
+
+// A key's reasons name the key as the host shows it; running out of memory and a module that did
+// not start blame no file.
+TEST_F(RegistryStoreTest, KeyMemoryAndStartReasonsAreWordedAsTheirOwn) {
+    using platform::registry::FailureText;
+    using platform::registry::LastFailure;
+    const auto handedOn = [] {
+        platform::registry::PassOnFailure();
+        return FailureText(LastFailure(), "K");
+    };
+    ASSERT_TRUE(Key::LocalMachine().Create("SOFTWARE\\Maker").Close());
+    Key gone = Key::LocalMachine().Open("SOFTWARE\\Maker", Access::Write);
+    ASSERT_EQ(Key::LocalMachine().DeleteSubKey("SOFTWARE\\Maker"), Outcome::Done);
+    ASSERT_TRUE(gone.SetValue("A", platform::registry::kString, "a", 2));
+    EXPECT_FALSE(gone.Close());
+    EXPECT_EQ(handedOn(), "key K: it, or a key above it, is no longer there");
+    EXPECT_FALSE(Key::LocalMachine().Create("SOFTWARE\\\\Empty").IsOpen());
+    EXPECT_EQ(handedOn(), "key K: its name or a value's name is one the registry cannot hold");
+    EXPECT_EQ(FailureText(ENOMEM, "K"), "memory ran out");
+
+    // A start that fails otherwise than for want of memory, in a process of its own.
+    const auto answers = InChild([]() -> std::optional<std::string> {
+        struct Refusing : CWinApp {
+            bool InitInstance() override { throw std::runtime_error("no start"); }
+        } refusing;
+        platform::AttachProcess(nullptr);
+        std::string answers;
+        for (const auto call : {&DllRegisterServer, &DllUnregisterServer}) {
+            errno = EBADF;
+            const std::int32_t status = call();
+            const int reason = errno;
+            answers += std::to_string(status) + ' ' + std::to_string(reason) + ' ' +
+                       FailureText(reason, "K") + '\n';
+        }
+        return answers;
+    });
+    const std::string refused = std::to_string(kSelfRegistrationFailed) + ' ' +
+                                std::to_string(0x20000004) +
+                                " the plug-in did not start when it was loaded\n";
+    EXPECT_EQ(answers, refused + refused);
+}
+
 TEST_F(RegistryStoreTest, WritesThroughLinksKeepingTheModeAndRefusesAReadOnlyFile) {
     const std::filesystem::path target = directory.path() / "elsewhere" / "store";
     WriteFile(target, "REGEDIT4\n");
@@ -571,6 +661,11 @@ TEST_F(RegistryStoreTest, ValuesReachTheStoreTogetherWhenTheKeyCloses) {
     EXPECT_EQ(Key::LocalMachine().DeleteSubKey("SOFTWARE\\Maker"), Outcome::Done);
     EXPECT_TRUE(orphan.SetValue("C", platform::registry::kString, "c", 2));
     EXPECT_FALSE(orphan.Close());
+    EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Maker"), "(none)");
+    // Nor does a key abandoned.
+    Key abandoned = Key::LocalMachine().Create("SOFTWARE\\Maker");
+    EXPECT_TRUE(abandoned.SetValue("C", platform::registry::kString, "c", 2));
+    abandoned.Abandon();
     EXPECT_EQ(RegistrySnapshot("SOFTWARE\\Maker"), "(none)");
 
     // Nothing beyond the size that would be read back.

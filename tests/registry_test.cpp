@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -148,12 +149,35 @@ void BarTheDevicesKey([[maybe_unused]] const TemporaryDirectory& directory) {
 #endif
 }
 
+// A value refused abandons its key, as registering does; the reason stays through the closing of
+// that key and the others, for the export to hand on.
+TEST_F(RegistryTest, AKeyAbandonedOnARefusedValueKeepsTheReason) {
+    ASSERT_TRUE(Root().Create(kPluginsKey).Close());
+    platform::registry::ForgetFailure();
+    {
+        Key readOnly = Root().Open(kPluginsKey, Access::Read);
+        EXPECT_FALSE(readOnly.SetValue("Name", platform::registry::kString, "x", 2));
+        readOnly.Abandon();
+        EXPECT_FALSE(readOnly.IsOpen());
+    }
+    platform::registry::PassOnFailure();
+#if defined(_WIN32)
+    EXPECT_EQ(platform::registry::LastFailure(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+#else
+    EXPECT_EQ(platform::registry::LastFailure(), EBADF);
+#endif
+    EXPECT_FALSE(Root().Open(kPluginsKey, Access::Read).QueryValue("Name"));
+}
+
 TEST_F(RegistryTest, RegisteringWhereTheKeyCannotBeCreatedFails) {
     BarTheDevicesKey(directory);
     EXPECT_EQ(Register(), kSelfRegistrationFailed);
-    // The reason is left as the system's last error, for a host to put in words.
-    const std::string reason = platform::registry::LastErrorText();
+    // The reason is left as the system's last error, for a host to put in words; on Windows the
+    // keys closed and the memory freed after the failure leave it as it was.
+    const platform::registry::Reason failure = platform::registry::LastFailure();
+    const std::string reason = platform::registry::FailureText(failure, "the device's key");
 #if defined(_WIN32)
+    EXPECT_EQ(failure, static_cast<DWORD>(ERROR_CHILD_MUST_BE_VOLATILE));
     EXPECT_NE(reason.find(" (system error " + std::to_string(ERROR_CHILD_MUST_BE_VOLATILE) + ")"),
               std::string::npos)
         << reason;

@@ -146,8 +146,8 @@ CommandOutput RegisterCommand(Session& session, bool unregister) {
     const std::int32_t status = IntoPlugin(
         [&] { return unregister ? exports.dllUnregisterServer() : exports.dllRegisterServer(); });
     // Read before anything else can change the system's last error.
-    const std::string failure =
-        status != kSelfRegistrationDone ? platform::registry::LastErrorText() : std::string();
+    const platform::registry::Reason reason =
+        status != kSelfRegistrationDone ? platform::registry::LastFailure() : 0;
     const std::unique_ptr<CInformation> info = Information(session);
     // What the plug-in reports about itself names the key and gives the values it should hold.
     struct Reported {
@@ -167,6 +167,7 @@ CommandOutput RegisterCommand(Session& session, bool unregister) {
         if (!fault.empty()) line += ", and " + key + ' ' + fault;
         // Why the registry cannot be read, where it cannot; then why the call failed, or that
         // the key changed after a call that succeeded. Each said once.
+        const std::string failure = platform::registry::FailureText(reason, key);
         std::string why = failure.empty() ? platform::registry::Problem() : failure;
         if (status == kSelfRegistrationDone) why = "it was changed by another writer meanwhile";
         const std::string reasons[] = {fault == kUnreadable ? platform::registry::Problem() : "",

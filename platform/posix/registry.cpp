@@ -193,6 +193,11 @@ bool Key::Close() {
     return impl->Close();
 }
 
+void Key::Abandon() {
+    if (m_impl) m_impl->closed = true;
+    m_impl.reset();
+}
+
 std::string Problem() {
     const auto store = StoreFile::FromEnvironment();
     if (!store) return "the registry file has no place: neither DD_REGISTRY_FILE nor HOME is set";
@@ -201,21 +206,44 @@ std::string Problem() {
     return problem.empty() ? problem : "registry file " + store->path() + ": " + problem;
 }
 
-std::string LastErrorText() {
-    const int failure = errno;
-    if (failure == 0) return {};
-    const auto store = StoreFile::FromEnvironment();
-    // A refusal is for the store as it is, which a failed change leaves as it was.
-    if (!store || failure == kStoreRefused) {
-        const std::string problem = Problem();
-        return problem.empty() ? "the registry file was refused as it was then" : problem;
+namespace {
+
+// What a key's reason says of the key; null for a reason that is not a key's. The key operations
+// above give these, and the store's system calls practically never do.
+const char* KeyReason(Reason reason) {
+    switch (reason) {
+        case ENOENT:
+            return "it, or a key above it, is no longer there";
+        case ENOTEMPTY:
+            return "it has subkeys, so it is not deleted";
+        case EINVAL:
+            return "its name or a value's name is one the registry cannot hold";
+        default:
+            return nullptr;
     }
-    std::string reason = std::generic_category().message(failure);
-    if (failure == kLockHeld)
-        reason = "its lock " + store->LockFile() + " is held by another writer";
-    if (failure == kStoreTooLarge)
-        reason = "the store would grow past " + std::to_string(kLargestStore >> 20) + " MiB";
-    return "registry file " + store->path() + ": " + reason;
+}
+
+}  // namespace
+
+std::string FailureText(Reason reason, const std::string& key) {
+    if (reason == 0) return {};
+    if (const char* said = KeyReason(reason)) return "key " + key + ": " + said;
+    if (reason == ENOMEM) return "memory ran out";
+    if (reason == kStartFailed) return "the plug-in did not start when it was loaded";
+    const auto store = StoreFile::FromEnvironment();
+    if (!store) return Problem();
+    // The stand-in's account of the store as it is now names what stands in the way, where it
+    // finds the same reason; a refusal is for the store as it is, which a failed change leaves as
+    // it was. Another reason, such as a full disk, may have passed: the file's system call had it.
+    ForgetFailure();
+    const std::string problem = Problem();
+    if (!problem.empty() && (KeptFailure() == reason || reason == kStoreRefused)) return problem;
+    if (reason == kStoreRefused) return "the registry file was refused as it was then";
+    std::string said = std::generic_category().message(reason);
+    if (reason == kLockHeld) said = "its lock " + store->LockFile() + " is held by another writer";
+    if (reason == kStoreTooLarge)
+        said = "the store would grow past " + std::to_string(kLargestStore >> 20) + " MiB";
+    return "registry file " + store->path() + ": " + said;
 }
 
 }  // namespace platform::registry

@@ -16,10 +16,16 @@ bool Fail(int reason) {
     return false;
 }
 
+int KeptFailure() { return t_failure; }
+
 void ForgetFailure() { t_failure = 0; }
 
 void FailForLackOfMemory() { t_failure = ENOMEM; }
 
+void FailForFailedStart() { t_failure = kStartFailed; }
+
 void PassOnFailure() { errno = t_failure; }
+
+Reason LastFailure() { return errno; }
 
 }  // namespace platform::registry

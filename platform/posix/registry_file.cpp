@@ -236,6 +236,14 @@ std::string LockKindProblem(const std::string& path) {
     return {};
 }
 
+// Why the temporary file at `path` cannot be replaced: a directory there is not removed.
+std::string TemporaryProblem(const std::string& path) {
+    struct stat status {};
+    if (lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
+        return Refuse(EISDIR, "its temporary file " + path + " is a directory");
+    return {};
+}
+
 // The lock, made where it is missing, opened only as a regular file, not through a link and
 // without waiting on a FIFO; not open when it cannot be.
 Descriptor OpenLock(const std::string& path) {
@@ -299,7 +307,8 @@ std::string StoreFile::WriteProblem() const {
                       "its directory " + directory + " cannot be written: " + SystemError(error));
     }
     std::string lockProblem = LockKindProblem(LockPath(*target));
-    return lockProblem.empty() ? lockProblem : Refuse(kStoreRefused, std::move(lockProblem));
+    if (!lockProblem.empty()) return Refuse(kStoreRefused, std::move(lockProblem));
+    return TemporaryProblem(Temporary(*target));
 }
 
 std::string StoreFile::LockFile() const {

@@ -8,12 +8,13 @@
 namespace platform::registry {
 namespace {
 
-// The status of this thread's last registry call that failed.
-thread_local DWORD t_failure = ERROR_SUCCESS;
-
-// The status of a registry call, kept when it failed.
+// The status of a registry call, kept as the thread's last error when it failed. What runs after
+// a failure leaves it: the calls that close keys and free memory do not change it when they
+// succeed, and nothing throws then, since the process's first exception, as the runtime sets
+// itself up, sets it to 0. Kept anywhere else, such as in thread-local storage, which the
+// toolchain emulates, it would need memory of its own on the thread's first failure.
 LONG Kept(LONG status) {
-    if (status != ERROR_SUCCESS) t_failure = static_cast<DWORD>(status);
+    if (status != ERROR_SUCCESS) SetLastError(static_cast<DWORD>(status));
     return status;
 }
 
@@ -157,24 +158,35 @@ bool Key::Close() {
     return closed;
 }
 
+// Closing a key that is open does not fail; were it to, the reason kept first stays.
+void Key::Abandon() {
+    if (m_impl) RegCloseKey(std::exchange(m_impl->handle, nullptr));
+    m_impl.reset();
+}
+
 // The system keeps its reasons to itself; the statuses of the calls are all there is.
 std::string Problem() { return {}; }
 
-void ForgetFailure() { t_failure = ERROR_SUCCESS; }
+void ForgetFailure() { SetLastError(ERROR_SUCCESS); }
 
-void FailForLackOfMemory() { t_failure = ERROR_OUTOFMEMORY; }
+void FailForLackOfMemory() { SetLastError(ERROR_OUTOFMEMORY); }
 
-void PassOnFailure() { SetLastError(t_failure); }
+void FailForFailedStart() { SetLastError(ERROR_DLL_INIT_FAILED); }
 
-std::string LastErrorText() {
-    const DWORD failure = GetLastError();
-    if (failure == ERROR_SUCCESS) return {};
+// The reason is kept where it is handed on.
+void PassOnFailure() {}
+
+Reason LastFailure() { return GetLastError(); }
+
+// In the system's own words, which say what failed without the key.
+std::string FailureText(Reason reason, const std::string&) {
+    if (reason == ERROR_SUCCESS) return {};
     char text[512];
     DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, failure, 0, text, sizeof text, nullptr);
+                                  nullptr, reason, 0, text, sizeof text, nullptr);
     // The system ends its texts with a line end.
     while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n')) --length;
-    const std::string code = "system error " + std::to_string(failure);
+    const std::string code = "system error " + std::to_string(reason);
     return length > 0 ? std::string(text, length) + " (" + code + ")" : code;
 }
 

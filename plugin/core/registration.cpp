@@ -13,27 +13,33 @@ namespace {
 
 using platform::registry::Key;
 
-// Thrown when a value cannot be set, which abandons the key with what was set before it.
-struct ValueRefused {};
-
 std::int32_t Status(bool done) { return done ? kSelfRegistrationDone : kSelfRegistrationFailed; }
+
+// A module that failed to start has no path to register and touches nothing; it hands on why it
+// did not start.
+std::int32_t FailedStart() {
+    if (platform::LastStartFailure() == platform::StartFailure::OutOfMemory)
+        platform::registry::FailForLackOfMemory();
+    else
+        platform::registry::FailForFailedStart();
+    return kSelfRegistrationFailed;
+}
 
 // Installers call these functions across the module's boundary; exhausted memory has a status
 // of its own, and anything else thrown is the standard failure. A failure leaves its reason
-// where the platform leaves a call's last error. A module that failed to start has no path to
-// register and touches nothing.
+// where the platform leaves a call's last error.
 template <typename Work>
 std::int32_t Guarded(Work work) noexcept {
     platform::registry::ForgetFailure();
-    if (platform::StartFailed()) return kSelfRegistrationFailed;
-    const std::int32_t status = AnswerOr(kSelfRegistrationFailed, [&] {
-        try {
-            return work();
-        } catch (const std::bad_alloc&) {
-            platform::registry::FailForLackOfMemory();
-            return kSelfRegistrationOutOfMemory;
-        }
-    });
+    const std::int32_t status =
+        platform::StartFailed() ? FailedStart() : AnswerOr(kSelfRegistrationFailed, [&] {
+            try {
+                return work();
+            } catch (const std::bad_alloc&) {
+                platform::registry::FailForLackOfMemory();
+                return kSelfRegistrationOutOfMemory;
+            }
+        });
     if (status != kSelfRegistrationDone) platform::registry::PassOnFailure();
     return status;
 }
@@ -53,8 +59,12 @@ extern "C" DD_PLUGIN_EXPORT std::int32_t DD_PLUGIN_CALL DllRegisterServer() {
         Key device = root.Create(path.ptr());
         if (!device.IsOpen()) return kSelfRegistrationFailed;
         for (const auto& [name, value] : values) {
-            if (!device.SetValue(name, value.type, value.data.data(), value.data.size()))
-                throw ValueRefused();
+            if (!device.SetValue(name, value.type, value.data.data(), value.data.size())) {
+                // With what was set before it, and without an exception, which on Windows may
+                // change the reason kept.
+                device.Abandon();
+                return kSelfRegistrationFailed;
+            }
         }
         return Status(device.Close());
     });

@@ -312,7 +312,8 @@ TEST(AllocationFailure, ASetterThatRecordsOwnsItsArgumentWhateverFails) {
 }
 
 // The module loaded with each allocation of its start failing in turn: the load goes on, and
-// a module whose start failed answers its failure values, one that started its own path.
+// a module whose start failed answers its failure values and hands on why, one that started its
+// own path.
 TEST(AllocationFailure, AModuleWhoseStartRunsOutOfMemoryAnswersFailure) {
     const TemporaryDirectory directory;
     const std::string store = (directory.path() / "registry").string();
@@ -335,10 +336,15 @@ TEST(AllocationFailure, AModuleWhoseStartRunsOutOfMemoryAnswersFailure) {
             EXPECT_STREQ(information->GetModulePath().ptr(), path.c_str());
         }
         if (failed) {
-            EXPECT_EQ(plugin.Export<PFN_DllRegisterServer>("DllRegisterServer")(),
-                      kSelfRegistrationFailed);
-            EXPECT_EQ(plugin.Export<PFN_DllUnregisterServer>("DllUnregisterServer")(),
-                      kSelfRegistrationFailed);
+            // Each hands on the reason, whatever the caller left in errno.
+            for (const char* name : {"DllRegisterServer", "DllUnregisterServer"}) {
+                const auto call = plugin.Export<PFN_DllRegisterServer>(name);
+                errno = EBADF;
+                const std::int32_t status = call();
+                const int reason = errno;
+                EXPECT_EQ(status, kSelfRegistrationFailed) << name << ", failing allocation " << n;
+                EXPECT_EQ(reason, ENOMEM) << name << ", failing allocation " << n;
+            }
             EXPECT_FALSE(std::filesystem::exists(store));
         }
         return failed;
