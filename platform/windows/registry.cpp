@@ -9,10 +9,10 @@ namespace platform::registry {
 namespace {
 
 // The status of a registry call, kept as the thread's last error when it failed. What runs after
-// a failure leaves it: the calls that close keys and free memory do not change it when they
-// succeed, and nothing throws then, since the process's first exception, as the runtime sets
-// itself up, sets it to 0. Kept anywhere else, such as in thread-local storage, which the
-// toolchain emulates, it would need memory of its own on the thread's first failure.
+// a failure leaves it there: closing keys and freeing memory do not change it when they succeed,
+// and nothing is thrown then, as the process's first exception sets it to 0 while the runtime
+// sets itself up. Thread-local storage, which this toolchain emulates, would need memory of its
+// own on a thread's first failure.
 LONG Kept(LONG status) {
     if (status != ERROR_SUCCESS) SetLastError(static_cast<DWORD>(status));
     return status;
