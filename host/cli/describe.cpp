@@ -178,8 +178,8 @@ Json Describe(const CDDCommonVariant& value) {
 
 Json Describe(const HeldType* type, const CDDCommonVariant& value) {
     if (value.getKind() != CDDCommonVariant::Float) return Describe(value);
-    const std::optional<double> shown = ShownOtherwise(type, value.getDouble());
-    return shown ? NumberWithText(CDDCommonVariant(*shown).getString().ptr()) : Describe(value);
+    const std::optional<std::string> shown = ShownText(type, value.getDouble());
+    return shown ? NumberWithText(*shown) : Describe(value);
 }
 
 namespace {

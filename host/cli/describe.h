@@ -16,7 +16,7 @@ Json Describe(const CStrPP& text);
 // Integers as integers, floating point as numbers, strings as strings, empty as null.
 Json Describe(const CDDCommonVariant& value);
 // A value as the host holds it for a variable of the type: a four-byte number that is shown
-// otherwise than the double it widens to (ShownOtherwise) is a number given by its text.
+// otherwise than the double it widens to (ShownText) is a number given by its text.
 Json Describe(const HeldType* type, const CDDCommonVariant& value);
 
 // A number written with exactly the digits of `text` (JsonText writes it as it is), for a value

@@ -8,6 +8,16 @@ namespace {
 
 double Single(double value) { return static_cast<float>(value); }
 
+// The double that the shortest digits of the four-byte value name, read back by the library: its
+// own shortest text has those same digits.
+double ShownSingle(double number) {
+    char text[32];
+    *std::to_chars(text, text + sizeof text - 1, static_cast<float>(number)).ptr = '\0';
+    return CDDCommonVariant(text).getDouble();
+}
+
+std::string LibraryText(double number) { return CDDCommonVariant(number).getString().ptr(); }
+
 }  // namespace
 
 HeldType::HeldType(const CDDType& type) : m_type(type.getType()) {
@@ -28,21 +38,16 @@ CDDCommonVariant HeldValue(const HeldType* type, const CDDCommonVariant& value) 
     return CDDCommonVariant(Single(value.getDouble()));
 }
 
-double ShownSingle(double number) {
-    // The shortest digits of the four-byte value, read back by the library as a double: the
-    // nearest double to them has those same shortest digits.
-    char text[32];
-    *std::to_chars(text, text + sizeof text - 1, static_cast<float>(number)).ptr = '\0';
-    return CDDCommonVariant(text).getDouble();
-}
+std::string SingleText(double number) { return LibraryText(ShownSingle(number)); }
 
-std::optional<double> ShownOtherwise(const HeldType* type, double number) {
+std::optional<std::string> ShownText(const HeldType* type, double number) {
     // A whole number that four bytes hold has no shorter text in four bytes than in eight.
     if (type == nullptr || !type->single() || Single(number) != number ||
         (number == std::trunc(number) && std::fabs(number) <= 0x1p24))
         return std::nullopt;
     const double shown = ShownSingle(number);
-    return shown != number ? std::optional<double>(shown) : std::nullopt;
+    if (shown == number) return std::nullopt;
+    return LibraryText(shown);
 }
 
 }  // namespace ddhost

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "interfaces/attribute_calculation.h"
 
@@ -35,13 +36,13 @@ bool ChangedBySinglePrecision(const CDDCommonVariant& value);
 // variable without a type, is held as given.
 CDDCommonVariant HeldValue(const HeldType* type, const CDDCommonVariant& value);
 
-// How the host shows a number of a variable of the type otherwise than as the double it is:
-// a number that four bytes hold, of a floating-point variable of four bytes, is shown by the
-// shortest text that reads back as the same four bytes ("0.1", not the "0.10000000149011612"
-// of the double it widens to). It is given as the double that this text names, whose text the
-// library writes with those digits. Nothing when it is shown as it is.
-std::optional<double> ShownOtherwise(const HeldType* type, double number);
-// The same for a number that is known to be a four-byte value.
-double ShownSingle(double number);
+// The text of a number that is known to be a four-byte value: its shortest digits, which read
+// back as the same four bytes ("0.1", not the "0.10000000149011612" of the double it widens to),
+// as the library writes the double that they name.
+std::string SingleText(double number);
+// The text of a number of a variable of the type where it is not the library's text of the
+// double: that of a number that four bytes hold, of a floating-point variable of four bytes
+// (SingleText). Nothing where the double's own text shows it.
+std::optional<std::string> ShownText(const HeldType* type, double number);
 
 }  // namespace ddhost

@@ -44,10 +44,11 @@ std::string ReferenceMethodServices::Text(DDObjectId variable, const CDDCommonVa
     if (value.getKind() == CDDCommonVariant::String) return Quoted(value.getString());
     // Only a floating-point number can be shown otherwise: only then is the type needed.
     if (variable == 0 || value.getKind() != CDDCommonVariant::Float) return value.getString().ptr();
-    const auto shown = ShownOtherwise(m_store.TypeOf(m_ctx, variable), value.getDouble());
+    std::optional<std::string> shown =
+        ShownText(m_store.TypeOf(m_ctx, variable), value.getDouble());
     if (!shown) return value.getString().ptr();
     if (!ShownAsSingle(value)) m_singlesShown.push_back(value.getDouble());
-    return CDDCommonVariant(*shown).getString().ptr();
+    return std::move(*shown);
 }
 
 bool ReferenceMethodServices::ShownAsSingle(const CDDCommonVariant& value) const {
@@ -74,9 +75,9 @@ void ReferenceMethodServices::PutValue(const CStrPP& variable, const CDDCommonVa
 }
 
 void ReferenceMethodServices::PutLocal(const CStrPP& local, const CDDCommonVariant& value) {
-    const CDDCommonVariant& shown =
-        ShownAsSingle(value) ? CDDCommonVariant(ShownSingle(value.getDouble())) : value;
-    Log(Call("PutLocal", std::string(local.ptr()) + ", " + Text(0, shown)));
+    Log(Call("PutLocal",
+             std::string(local.ptr()) + ", " +
+                 (ShownAsSingle(value) ? SingleText(value.getDouble()) : Text(0, value))));
 }
 
 bool ReferenceMethodServices::ShowMessage(const CStrPP& message) {

@@ -57,7 +57,7 @@ class ReferenceMethodServices : public MethodServices {
     DDObjectId VariableId(const CStrPP& name) const;
     CDDCommonVariant ReadValue(const char* operation, const CStrPP& variable);
     // The log's text of a value of the variable of that ID, or of none (0): a four-byte value by
-    // its own shortest text (ShownOtherwise).
+    // its own shortest text (ShownText).
     std::string Text(DDObjectId variable, const CDDCommonVariant& value);
     // Whether the value is one of the four-byte values that this run showed otherwise.
     bool ShownAsSingle(const CDDCommonVariant& value) const;
